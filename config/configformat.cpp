@@ -1,0 +1,196 @@
+#include "configformat.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QTextStream>
+
+#include <limits>
+
+namespace {
+
+bool IsTokenSeparator(QChar c)
+{
+    return c == u' ' || c == u',' || c == u'=' || c == u'\t';
+}
+
+// The line up to its first separator; empty when the line begins with one.
+QString FirstToken(const QString &line)
+{
+    qsizetype end = 0;
+    while (end < line.size() && !IsTokenSeparator(line[end]))
+        ++end;
+    return line.left(end);
+}
+
+// A decimal number as QString::toLong reads it, refused when it does not fit
+// an int rather than wrapped around into some other number.
+bool ToInt(const QString &text, int *result)
+{
+    bool ok = false;
+    const long value = text.toLong(&ok, 10);
+    if (!ok || value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max())
+        return false;
+    *result = int(value);
+    return true;
+}
+
+// The first token after "$VERSION" that is a number, if any.
+void ReadVersionLine(const QString &line, int *version)
+{
+    static const QRegularExpression separators(QStringLiteral("[ ,=\\t]+"));
+    const QStringList tokens = line.split(separators, Qt::KeepEmptyParts);
+    for (qsizetype i = 1; i < tokens.size(); ++i) {
+        if (!tokens[i].isEmpty() && ToInt(tokens[i], version))
+            return;
+    }
+}
+
+// "name"<TAB>"value": pieces between double quotes, empty ones dropped. A
+// line of nothing but quotes has no piece and is no entry.
+bool ReadEntry(const QString &line, Option *entry)
+{
+    const QStringList pieces = line.split(u'"', Qt::SkipEmptyParts);
+    if (pieces.isEmpty())
+        return false;
+    Option &option = *entry;
+    option.name = pieces.value(0);
+    option.name.replace(QStringLiteral("\\t"), QStringLiteral("\t"));
+    option.value = pieces.value(2);
+    return true;
+}
+
+int FindSection(const std::vector<OptionCategory> &categories, const QString &token)
+{
+    for (size_t i = 0; i < categories.size(); ++i) {
+        if (categories[i].section == token)
+            return int(i);
+    }
+    return -1;
+}
+
+} // namespace
+
+bool IsSupportedConfigVersion(int version)
+{
+    return version >= 103 && version <= CurrentConfigVersion;
+}
+
+ConfigText ReadConfig(QTextStream &in)
+{
+    ConfigText config;
+    OptionCategory *current = nullptr;
+    QString line;
+    while (in.readLineInto(&line)) {
+        if (line.isEmpty())
+            continue;
+        const QString first = FirstToken(line);
+        if (first.startsWith(u'#'))
+            continue;
+        if (first == QLatin1String("$VERSION")) {
+            ReadVersionLine(line, &config.version);
+            continue;
+        }
+        const int section = FindSection(config.categories, first);
+        if (section >= 0)
+            current = &config.categories[section];
+        else if (Option entry; current && ReadEntry(line, &entry))
+            current->options.push_back(std::move(entry));
+    }
+    return config;
+}
+
+Profile ParseProfile(const QString &name, const QString &text, const std::vector<OptionCategory> &categories)
+{
+    // Unicode white space separates tokens, as it always has in this format.
+    static const QRegularExpression whiteSpace(QStringLiteral("\\s+"),
+                                               QRegularExpression::UseUnicodePropertiesOption);
+    const QStringList tokens = text.split(whiteSpace, Qt::SkipEmptyParts);
+    Profile profile;
+    profile.name = name;
+    for (qsizetype i = 0; i < tokens.size(); ++i) {
+        const int category = FindSection(categories, tokens[i]);
+        if (category >= ResolutionCategory) {
+            int index = 0;
+            if (i + 1 < tokens.size() && ToInt(tokens[i + 1], &index)) {
+                profile.selection[category - 1] = index;
+                ++i;
+            }
+            continue;
+        }
+        profile.arguments += u' ' + tokens[i];
+    }
+    return profile;
+}
+
+std::vector<Profile> CompleteModel(std::vector<OptionCategory> &categories)
+{
+    for (OptionCategory &category : categories) {
+        if (category.options.empty())
+            category.options.push_back({QStringLiteral("Default"), QString()});
+    }
+    std::vector<Profile> profiles;
+    profiles.reserve(categories[ProfileCategory].options.size());
+    for (const Option &entry : categories[ProfileCategory].options)
+        profiles.push_back(ParseProfile(entry.name, entry.value, categories));
+    return profiles;
+}
+
+void StageProfiles(std::vector<OptionCategory> &categories, const std::vector<Profile> &profiles)
+{
+    std::vector<Option> &entries = categories[ProfileCategory].options;
+    entries.clear();
+    entries.reserve(profiles.size());
+    for (const Profile &profile : profiles)
+        entries.push_back({profile.name, ProfileText(categories, profile.selection, profile.arguments)});
+}
+
+void WriteConfig(QTextStream &out, const std::vector<OptionCategory> &categories)
+{
+    out << "# A configuration out for the Zelvane Launcher.\n"
+           "# It makes it easy to start multiple instances with various command line\n"
+           "# options.\n"
+           "#\n"
+           "# Note that the arguments are just concatenated together, so start new\n"
+           "# arguments with a space in the string to avoid errors.\n"
+           "\n"
+        << "$VERSION\t" << CurrentConfigVersion << "\n\n";
+    for (const OptionCategory &category : categories) {
+        out << category.section << '\n';
+        for (const Option &option : category.options)
+            out << '"' << option.name << "\"\t\"" << option.value << "\"\n";
+        out << '\n';
+    }
+}
+
+bool SaveConfigFile(const QString &path, const std::vector<OptionCategory> &categories, QString *error)
+{
+    const QString directory = QFileInfo(path).absolutePath();
+    if (!QDir().mkpath(directory)) {
+        *error = QStringLiteral("The directory %1 cannot be created.").arg(directory);
+        return false;
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
+        *error = file.errorString();
+        return false;
+    }
+    QTextStream out(&file);
+    WriteConfig(out, categories);
+    out.flush();
+    if (out.status() != QTextStream::Ok || !file.commit()) {
+        *error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+QString FreeBackupPath(const QString &userConfigPath, int version)
+{
+    const QString stem = userConfigPath.chopped(3) + QString::number(version);
+    QString candidate = stem + QStringLiteral(".ini");
+    for (int n = 1; QFileInfo::exists(candidate) || QFileInfo(candidate).isSymLink(); ++n)
+        candidate = stem + QStringLiteral(".%1.ini").arg(n);
+    return candidate;
+}

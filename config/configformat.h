@@ -1,0 +1,46 @@
+#pragma once
+
+#include "config.h"
+
+class QTextStream;
+
+// Launcher.ini is line oriented. "#" in the first column starts a comment,
+// "$VERSION" sets the format version, a known section header such as
+// "[Resolution]" starts a section, and every other line inside a section is
+// an entry: "name"<TAB>"value". The reader never rejects a line.
+constexpr int CurrentConfigVersion = 106;
+
+bool IsSupportedConfigVersion(int version);
+
+// What a file holds as read: its version (0 without a version line) and the
+// entries of each of the four categories, in file order, without defaults.
+struct ConfigText
+{
+    int version = 0;
+    std::vector<OptionCategory> categories = NewCategories();
+};
+
+ConfigText ReadConfig(QTextStream &in);
+
+// Completes what was read: gives every empty category the option "Default"
+// and returns the profiles built from the [Profile] entries.
+std::vector<Profile> CompleteModel(std::vector<OptionCategory> &categories);
+
+// Reads a profile text back into a profile: section markers followed by a
+// number set the selection, every other token is an argument.
+Profile ParseProfile(const QString &name, const QString &text, const std::vector<OptionCategory> &categories);
+
+// Refills the [Profile] entries from the profiles, ready for writing.
+void StageProfiles(std::vector<OptionCategory> &categories, const std::vector<Profile> &profiles);
+
+// Writes the fixed layout: the comment header, the version line and every
+// category with its entries.
+void WriteConfig(QTextStream &out, const std::vector<OptionCategory> &categories);
+
+// Writes the file atomically: the previous file is replaced only by a
+// complete new one. On failure, error says why and the old file is intact.
+bool SaveConfigFile(const QString &path, const std::vector<OptionCategory> &categories, QString *error);
+
+// A free name beside the user's file for the backup of an out-of-date file:
+// Launcher.102.ini, or Launcher.102.1.ini, Launcher.102.2.ini ... when taken.
+QString FreeBackupPath(const QString &userConfigPath, int version);

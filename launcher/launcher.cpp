@@ -1,0 +1,263 @@
+#include "launcher.h"
+
+#include "configformat.h"
+#include "filelocations.h"
+#include "profilelistwidget.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTextStream>
+#include <QVBoxLayout>
+
+#include <cstdlib>
+
+MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
+{
+    setWindowTitle(QStringLiteral("Zelvane Emulator"));
+    if (!LoadConfig(GetFileName(UserConfig), true) && !LoadConfig(GetFileName(DefaultConfig), false)) {
+        QMessageBox box;
+        box.setWindowTitle(QStringLiteral("Zelvane Emulator"));
+        box.setText(QStringLiteral("Unable to start Zelvane Emulator Launcher"));
+        box.setInformativeText(QStringLiteral("Unable to read configuration file."));
+        box.setIcon(QMessageBox::Critical);
+        box.exec();
+        std::exit(1);
+    }
+
+    auto *central = new QWidget(this);
+    setCentralWidget(central);
+    auto *mainLayout = new QVBoxLayout;
+
+    auto *profileBox = new QGroupBox(QStringLiteral("Profile"));
+    mainLayout->addWidget(profileBox, 0);
+    auto *profileLayout = new QHBoxLayout;
+    profileBox->setLayout(profileLayout);
+    profileLayout->addLayout(CreateProfileGrid(), 0);
+
+    auto *form = new QFormLayout;
+    for (int category = ResolutionCategory; category <= InputCategory; ++category)
+        AddOptionRow(form, category);
+    argumentsEdit = new QLineEdit;
+    connect(argumentsEdit, &QLineEdit::textChanged, this, &MainWindow::OnTextCtrlEdit);
+    form->addRow(QStringLiteral("&Arguments"), argumentsEdit);
+    profileLayout->addSpacing(10);
+    profileLayout->addLayout(form, 0);
+
+    // Load profile 0 into the controls; the option Remove buttons start
+    // disabled whatever option profile 0 selects.
+    OnProfileChanged(0);
+    OnResolution(0);
+    OnPixelDensity(0);
+
+    auto *helpButton = new QPushButton(QStringLiteral("&Help"));
+    connect(helpButton, &QPushButton::clicked, this, &MainWindow::OnHelp);
+    auto *launchButton = new QPushButton(QStringLiteral("&Launch"));
+    connect(launchButton, &QPushButton::clicked, this, &MainWindow::OnLaunch);
+    auto *buttonBox = new QDialogButtonBox;
+    buttonBox->addButton(helpButton, QDialogButtonBox::HelpRole);
+    buttonBox->addButton(launchButton, QDialogButtonBox::AcceptRole);
+    mainLayout->addWidget(buttonBox, 0);
+
+    central->setLayout(mainLayout);
+}
+
+MainWindow::~MainWindow()
+{
+    SaveConfig();
+}
+
+QGridLayout *MainWindow::CreateProfileGrid()
+{
+    auto *grid = new QGridLayout;
+    profileList = new ProfileQListWidget;
+    QStringList names;
+    for (const Profile &profile : profiles)
+        names << profile.name;
+    profileList->insertItems(0, names);
+    profileList->setCurrentRow(0);
+    // Connected only now, so filling the list runs no slot.
+    connect(profileList, &QListWidget::currentRowChanged, this, &MainWindow::OnProfileChanged);
+    grid->addWidget(profileList, 0, 0, 1, -1);
+
+    addUpdateButton = new QPushButton(QStringLiteral("Add"));
+    connect(addUpdateButton, &QPushButton::clicked, this, &MainWindow::OnAddUpdateProfile);
+    removeProfileButton = new QPushButton(QStringLiteral("Remove"));
+    connect(removeProfileButton, &QPushButton::clicked, this, &MainWindow::OnRemoveProfile);
+    grid->addWidget(addUpdateButton, 1, 0);
+    grid->addWidget(removeProfileButton, 1, 1);
+    return grid;
+}
+
+void MainWindow::AddOptionRow(QFormLayout *form, int category)
+{
+    OptionCategory &cat = categories[category];
+    auto *grid = new QGridLayout;
+    auto *combo = new QComboBox;
+    cat.combo = combo;
+    QStringList names;
+    for (const Option &option : cat.options)
+        names << option.name;
+    combo->insertItems(0, names);
+    grid->addWidget(combo, 0, 0, 1, -1);
+
+    auto addRemoveButtons = [this, grid](void (MainWindow::*onAdd)(), void (MainWindow::*onRemove)()) {
+        auto *addButton = new QPushButton(QStringLiteral("Add"));
+        connect(addButton, &QPushButton::clicked, this, onAdd);
+        auto *removeButton = new QPushButton(QStringLiteral("Remove"));
+        connect(removeButton, &QPushButton::clicked, this, onRemove);
+        grid->addWidget(addButton, 1, 0);
+        grid->addWidget(removeButton, 1, 1);
+        return removeButton;
+    };
+    switch (category) {
+    case ResolutionCategory:
+        connect(combo, &QComboBox::currentIndexChanged, this, &MainWindow::OnResolution);
+        removeResolutionButton = addRemoveButtons(&MainWindow::OnAddResolution, &MainWindow::OnRemoveResolution);
+        break;
+    case PixelDensityCategory:
+        connect(combo, &QComboBox::currentIndexChanged, this, &MainWindow::OnPixelDensity);
+        removePixelDensityButton =
+            addRemoveButtons(&MainWindow::OnAddPixelDensity, &MainWindow::OnRemovePixelDensity);
+        break;
+    default:
+        connect(combo, &QComboBox::currentIndexChanged, this, &MainWindow::OnInput);
+        break;
+    }
+    combo->setCurrentIndex(0);
+    form->addRow(GetCategoryLabel(cat, false), grid);
+}
+
+bool MainWindow::LoadConfig(const QString &path, bool renameIfOutdated)
+{
+    if (!QFile::exists(path))
+        return false;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return false;
+    QTextStream in(&file);
+    ConfigText config = ReadConfig(in);
+    file.close();
+
+    if (!IsSupportedConfigVersion(config.version)) {
+        const QString title = QStringLiteral("Zelvane Emulator Launcher Warning");
+        if (renameIfOutdated) {
+            const QString backup = RenameOutdatedConfig(config.version);
+            const QString text = backup.isEmpty()
+                ? QStringLiteral("Your Launcher.ini configuration file is out of date and will not be used. "
+                                 "It could not be renamed and is still at %1.")
+                      .arg(path)
+                : QStringLiteral("Your Launcher.ini configuration file is out of date and will not be used. "
+                                 "It has been renamed to %1 to make place for a new configuration file.")
+                      .arg(backup);
+            QMessageBox::warning(this, title, text, QMessageBox::Ok, QMessageBox::NoButton);
+            return false;
+        }
+        QMessageBox::warning(this, title, QStringLiteral("Config file is out of date"), QMessageBox::Ok,
+                             QMessageBox::NoButton);
+        config.categories = NewCategories();
+    }
+    categories = std::move(config.categories);
+    profiles = CompleteModel(categories);
+    return true;
+}
+
+// Moves the out-of-date user file aside and returns where it went, or an
+// empty string when it could not be moved. An earlier backup of the same
+// version is never overwritten: the next free name is used instead.
+QString MainWindow::RenameOutdatedConfig(int version)
+{
+    const QString backup = FreeBackupPath(GetFileName(UserConfig), version);
+    if (!QFile::rename(GetFileName(UserConfig), backup))
+        return QString();
+    return backup;
+}
+
+bool MainWindow::SaveConfig()
+{
+    if (categories.size() < 4)
+        return false;
+    const QString path = GetFileName(UserConfig);
+    StageProfiles(categories, profiles);
+    QString error;
+    if (SaveConfigFile(path, categories, &error))
+        return true;
+    qWarning().noquote() << "Unable to save the configuration to" << path << ":" << error;
+    QMessageBox::critical(this, QStringLiteral("Zelvane Emulator Launcher"),
+                          QStringLiteral("Unable to save the configuration to %1.\n\n%2\n\n"
+                                         "The changes made in this session are lost; "
+                                         "the file on disk was left as it was.")
+                              .arg(path, error));
+    return false;
+}
+
+QString MainWindow::GetProfileText(const Profile &profile) const
+{
+    return ProfileText(categories, profile.selection, profile.arguments);
+}
+
+QString MainWindow::GetCategoryLabel(const OptionCategory &category, bool lowerCase) const
+{
+    return CategoryLabel(category.section, lowerCase);
+}
+
+QString MainWindow::GetWindowProfileText() const
+{
+    std::vector<int> selection;
+    for (int category = ResolutionCategory; category <= InputCategory; ++category)
+        selection.push_back(categories[category].combo->currentIndex());
+    return ProfileText(categories, selection, argumentsEdit->text());
+}
+
+void MainWindow::UpdateAddUpdateButton()
+{
+    const int row = profileList->currentRow();
+    addUpdateButton->setText(row == 0 ? QStringLiteral("Add") : QStringLiteral("Update"));
+    const bool validRow = row >= 0 && row < int(profiles.size());
+    addUpdateButton->setEnabled(validRow && GetWindowProfileText() != GetProfileText(profiles[row]));
+}
+
+void MainWindow::EnableRemoveButton(QPushButton *button, int index)
+{
+    if (button)
+        button->setEnabled(index != 0);
+    UpdateAddUpdateButton();
+}
+
+void MainWindow::OnProfileChanged(int index)
+{
+    if (index < 0 || index >= int(profiles.size()))
+        return;
+    const Profile &profile = profiles[index];
+    for (size_t category = ResolutionCategory; category < categories.size(); ++category)
+        categories[category].combo->setCurrentIndex(profile.selection[category - 1]);
+    argumentsEdit->setText(profile.arguments);
+    EnableRemoveButton(removeProfileButton, index);
+}
+
+void MainWindow::OnResolution(int index)
+{
+    EnableRemoveButton(removeResolutionButton, index);
+}
+
+void MainWindow::OnPixelDensity(int index)
+{
+    EnableRemoveButton(removePixelDensityButton, index);
+}
+
+void MainWindow::OnInput()
+{
+    UpdateAddUpdateButton();
+}
+
+void MainWindow::OnTextCtrlEdit()
+{
+    UpdateAddUpdateButton();
+}

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "config.h"
+
+#include <QMainWindow>
+#include <vector>
+
+class ProfileQListWidget;
+class QFormLayout;
+class QGridLayout;
+class QLineEdit;
+class QPushButton;
+
+// The launcher's only window and the owner of the configuration model. The
+// model is read once when the window is built and written back when it is
+// destroyed; every edit changes the model first and the widgets second.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+public slots:
+    void OnProfileChanged(int index);
+    void OnAddUpdateProfile();
+    void OnRemoveProfile();
+    void OnResolution(int index);
+    void OnAddResolution();
+    void OnRemoveResolution();
+    void OnPixelDensity(int index);
+    void OnAddPixelDensity();
+    void OnRemovePixelDensity();
+    void OnInput();
+    void OnTextCtrlEdit();
+    void OnHelp();
+    void OnLaunch();
+
+private:
+    // Configuration: launcher.cpp
+    bool LoadConfig(const QString &path, bool renameIfOutdated);
+    QString RenameOutdatedConfig(int version);
+    bool SaveConfig();
+    QString GetProfileText(const Profile &profile) const;
+    QString GetCategoryLabel(const OptionCategory &category, bool lowerCase) const;
+
+    // Building the window: launcher.cpp
+    QGridLayout *CreateProfileGrid();
+    void AddOptionRow(QFormLayout *form, int category);
+
+    // Change tracking: launcher.cpp
+    QString GetWindowProfileText() const;
+    void UpdateAddUpdateButton();
+    void EnableRemoveButton(QPushButton *button, int index);
+
+    // Profiles: profileediting.cpp
+    void CopyWindowToProfile(Profile &profile);
+
+    // Options: optionediting.cpp
+    bool RemoveOption(int category);
+
+    std::vector<Profile> profiles;
+    std::vector<OptionCategory> categories;
+    ProfileQListWidget *profileList = nullptr;
+    QPushButton *addUpdateButton = nullptr;
+    QPushButton *removeProfileButton = nullptr;
+    QLineEdit *argumentsEdit = nullptr;
+    QPushButton *removeResolutionButton = nullptr;
+    QPushButton *removePixelDensityButton = nullptr;
+};

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+
+// What a test saw of a modal dialog.
+struct SeenDialog
+{
+    QString className;
+    QString title;
+    QString text; // a message box's text, or an input dialog's label
+    QString informativeText;
+    QStringList buttons;
+};
+
+// Answers the modal dialogs that the code under test opens, as a user would:
+// each answer in turn gets the next modal dialog once it is shown. A dialog
+// that finds no answer left is rejected, so a test never hangs, and shows up
+// in seen() for the test to complain about.
+class ModalAnswerer : public QObject
+{
+public:
+    using Answer = std::function<void(QWidget *dialog)>;
+
+    explicit ModalAnswerer(QList<Answer> answers = {});
+
+    void add(const Answer &answer) { answers << answer; }
+    int pending() const { return int(answers.size()); }
+    const QList<SeenDialog> &seen() const { return seenDialogs; }
+
+private:
+    void poll();
+
+    QList<Answer> answers;
+    QList<SeenDialog> seenDialogs;
+    QPointer<QWidget> last;
+    QTimer timer;
+};
+
+// Ready-made answers.
+ModalAnswerer::Answer ClickButton(const QString &text);  // a button by its text, "&" left out
+ModalAnswerer::Answer EnterText(const QString &text);    // an input dialog, then OK
+ModalAnswerer::Answer Reject();                          // Cancel, Escape or closing the box

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QByteArray>
+#include <QStringList>
+#include <QTemporaryDir>
+
+// A private user data directory for one test: XDG_DATA_HOME points into a
+// temporary directory while the object lives, so the launcher's user file
+// is <temporary>/Zelvane/Launcher.ini.
+class TestDataDir
+{
+public:
+    TestDataDir();
+    ~TestDataDir();
+
+    QString path() const { return dir.path(); }
+    QString userConfigPath() const;
+    void writeUserConfig(const QByteArray &bytes) const;
+    QByteArray readUserConfig() const;
+
+private:
+    QTemporaryDir dir;
+    QByteArray previous;
+    bool hadPrevious;
+};
+
+// Collects the messages that go through Qt's message output while it lives.
+class MessageCapture
+{
+public:
+    MessageCapture();
+    ~MessageCapture();
+
+    QStringList messages() const;
+    QStringList fileLookups() const; // the "GetFileName(" trace lines
+};
+
+QByteArray ReadFile(const QString &path);
+void WriteFile(const QString &path, const QByteArray &bytes);

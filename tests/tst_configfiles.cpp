@@ -1,0 +1,4 @@
+#include <QTest>
+class ConfigFilesTest : public QObject { Q_OBJECT };
+QTEST_MAIN(ConfigFilesTest)
+#include "tst_configfiles.moc"
