@@ -1,0 +1,4 @@
+#include "launcher.h"
+
+void MainWindow::OnHelp() {}
+void MainWindow::OnLaunch() {}

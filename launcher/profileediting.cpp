@@ -1,0 +1,5 @@
+#include "launcher.h"
+
+void MainWindow::OnAddUpdateProfile() {}
+void MainWindow::OnRemoveProfile() {}
+void MainWindow::CopyWindowToProfile(Profile &) {}
