@@ -46,6 +46,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     for (int category = ResolutionCategory; category <= InputCategory; ++category)
         AddOptionRow(form, category);
     argumentsEdit = new QLineEdit;
+    argumentsEdit->setObjectName(QStringLiteral("argumentsEdit"));
     connect(argumentsEdit, &QLineEdit::textChanged, this, &MainWindow::OnTextCtrlEdit);
     form->addRow(QStringLiteral("&Arguments"), argumentsEdit);
     profileLayout->addSpacing(10);
@@ -58,8 +59,10 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     OnPixelDensity(0);
 
     auto *helpButton = new QPushButton(QStringLiteral("&Help"));
+    helpButton->setObjectName(QStringLiteral("helpButton"));
     connect(helpButton, &QPushButton::clicked, this, &MainWindow::OnHelp);
     auto *launchButton = new QPushButton(QStringLiteral("&Launch"));
+    launchButton->setObjectName(QStringLiteral("launchButton"));
     connect(launchButton, &QPushButton::clicked, this, &MainWindow::OnLaunch);
     auto *buttonBox = new QDialogButtonBox;
     buttonBox->addButton(helpButton, QDialogButtonBox::HelpRole);
@@ -78,6 +81,7 @@ QGridLayout *MainWindow::CreateProfileGrid()
 {
     auto *grid = new QGridLayout;
     profileList = new ProfileQListWidget;
+    profileList->setObjectName(QStringLiteral("profileList"));
     QStringList names;
     for (const Profile &profile : profiles)
         names << profile.name;
@@ -88,8 +92,10 @@ QGridLayout *MainWindow::CreateProfileGrid()
     grid->addWidget(profileList, 0, 0, 1, -1);
 
     addUpdateButton = new QPushButton(QStringLiteral("Add"));
+    addUpdateButton->setObjectName(QStringLiteral("addUpdateButton"));
     connect(addUpdateButton, &QPushButton::clicked, this, &MainWindow::OnAddUpdateProfile);
     removeProfileButton = new QPushButton(QStringLiteral("Remove"));
+    removeProfileButton->setObjectName(QStringLiteral("removeProfileButton"));
     connect(removeProfileButton, &QPushButton::clicked, this, &MainWindow::OnRemoveProfile);
     grid->addWidget(addUpdateButton, 1, 0);
     grid->addWidget(removeProfileButton, 1, 1);
@@ -100,7 +106,11 @@ void MainWindow::AddOptionRow(QFormLayout *form, int category)
 {
     OptionCategory &cat = categories[category];
     auto *grid = new QGridLayout;
+    // Object names such as "resolutionCombo" and "addPixelDensityButton" let
+    // tests and style sheets find the widgets of a row.
+    const QString name = CategoryLabel(cat.section, false).remove(u' ');
     auto *combo = new QComboBox;
+    combo->setObjectName(name.at(0).toLower() + name.mid(1) + QStringLiteral("Combo"));
     cat.combo = combo;
     QStringList names;
     for (const Option &option : cat.options)
@@ -108,10 +118,12 @@ void MainWindow::AddOptionRow(QFormLayout *form, int category)
     combo->insertItems(0, names);
     grid->addWidget(combo, 0, 0, 1, -1);
 
-    auto addRemoveButtons = [this, grid](void (MainWindow::*onAdd)(), void (MainWindow::*onRemove)()) {
+    auto addRemoveButtons = [this, grid, name](void (MainWindow::*onAdd)(), void (MainWindow::*onRemove)()) {
         auto *addButton = new QPushButton(QStringLiteral("Add"));
+        addButton->setObjectName(QStringLiteral("add%1Button").arg(name));
         connect(addButton, &QPushButton::clicked, this, onAdd);
         auto *removeButton = new QPushButton(QStringLiteral("Remove"));
+        removeButton->setObjectName(QStringLiteral("remove%1Button").arg(name));
         connect(removeButton, &QPushButton::clicked, this, onRemove);
         grid->addWidget(addButton, 1, 0);
         grid->addWidget(removeButton, 1, 1);
