@@ -1,7 +1,118 @@
 #include "launcher.h"
 
-void MainWindow::OnAddResolution() {}
-void MainWindow::OnRemoveResolution() {}
-void MainWindow::OnAddPixelDensity() {}
-void MainWindow::OnRemovePixelDensity() {}
-bool MainWindow::RemoveOption(int) { return false; }
+#include "adddlg.h"
+#include "optionremoval.h"
+#include "storabletext.h"
+
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+
+namespace {
+
+// Runs the dialog until it is cancelled or accepted with a name that
+// Launcher.ini can keep; a refused name brings the dialog back with the
+// texts as typed, so only the name needs correcting.
+bool ExecWithStorableName(AddDlg &dialog)
+{
+    while (dialog.exec() == QDialog::Accepted) {
+        QString reason;
+        if (CanStoreName(dialog.fields[0].edit->text(), &reason))
+            return true;
+        QMessageBox::warning(dialog.parentWidget(), dialog.windowTitle(), reason);
+    }
+    return false;
+}
+
+// The typed texts are digit strings of up to 64 bits, so a dimension beyond
+// int still compares correctly and is shown exactly as typed.
+bool ConfirmResolution(QWidget *parent, const QString &width, const QString &height)
+{
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    if (width.toLongLong() <= screen.width() && height.toLongLong() <= screen.height())
+        return true;
+    QMessageBox box(parent);
+    box.setIcon(QMessageBox::Warning);
+    box.setWindowTitle(QStringLiteral("Resolution bigger than the current screen size!"));
+    box.setText(QStringLiteral("You are trying to add: %1x%2\nbut the current screen resolution is: "
+                               "%3x%4\n\nAre you sure ?")
+                    .arg(width, height)
+                    .arg(screen.width())
+                    .arg(screen.height()));
+    QPushButton *yes = box.addButton(QStringLiteral("Yes"), QMessageBox::AcceptRole);
+    box.addButton(QStringLiteral("No"), QMessageBox::RejectRole);
+    box.exec();
+    return box.clickedButton() == yes;
+}
+
+void AppendOption(OptionCategory &category, const Option &option)
+{
+    category.options.push_back(option);
+    category.combo->insertItem(category.combo->count(), option.name);
+    category.combo->setCurrentIndex(int(category.options.size()) - 1);
+}
+
+} // namespace
+
+void MainWindow::OnAddResolution()
+{
+    AddDlg dialog(this, QStringLiteral("Add Resolution"),
+                  {{TextField, QStringLiteral("Name:")},
+                   {NumberField, QStringLiteral("Width:")},
+                   {NumberField, QStringLiteral("Height:")}});
+    if (!ExecWithStorableName(dialog))
+        return;
+    const QString width = dialog.fields[1].edit->text();
+    const QString height = dialog.fields[2].edit->text();
+    if (!ConfirmResolution(this, width, height))
+        return;
+    AppendOption(categories[ResolutionCategory],
+                 {dialog.fields[0].edit->text(), QStringLiteral(" -windowsize ") + width + u'x' + height});
+}
+
+void MainWindow::OnRemoveResolution()
+{
+    if (RemoveOption(ResolutionCategory))
+        categories[ResolutionCategory].combo->setCurrentIndex(0);
+}
+
+void MainWindow::OnAddPixelDensity()
+{
+    AddDlg dialog(this, QStringLiteral("Add Pixel Density"),
+                  {{TextField, QStringLiteral("Name:")}, {NumberField, QStringLiteral("Pixel Density:")}});
+    if (!ExecWithStorableName(dialog))
+        return;
+    AppendOption(categories[PixelDensityCategory],
+                 {dialog.fields[0].edit->text(), QStringLiteral(" -ppi ") + dialog.fields[1].edit->text()});
+}
+
+void MainWindow::OnRemovePixelDensity()
+{
+    if (RemoveOption(PixelDensityCategory))
+        categories[PixelDensityCategory].combo->setCurrentIndex(0);
+}
+
+bool MainWindow::RemoveOption(int category)
+{
+    OptionCategory &cat = categories[category];
+    const int current = cat.combo->currentIndex();
+    // Option 0 is every profile's fallback and must stay.
+    if (current <= 0 || current >= int(cat.options.size()))
+        return false;
+    const QString users = OptionUsers(profiles, category, current);
+    if (!users.isEmpty()
+        && QMessageBox::warning(this, QStringLiteral("Confirm remove ") + GetCategoryLabel(cat, true),
+                                QStringLiteral("The following profiles use this option, are you sure you "
+                                               "want to continue?\n\n")
+                                    + users,
+                                QMessageBox::Yes | QMessageBox::No, QMessageBox::NoButton)
+            != QMessageBox::Yes)
+        return false;
+    RenumberForRemovedOption(profiles, category, current, cat.options[current].value);
+    cat.options.erase(cat.options.begin() + current);
+    cat.combo->removeItem(current);
+    return true;
+}

@@ -1,5 +1,102 @@
 #include "launcher.h"
 
-void MainWindow::OnAddUpdateProfile() {}
-void MainWindow::OnRemoveProfile() {}
-void MainWindow::CopyWindowToProfile(Profile &) {}
+#include "profilelistwidget.h"
+#include "storabletext.h"
+
+#include <QComboBox>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+
+#include <algorithm>
+
+namespace {
+
+const QString addProfileTitle = QStringLiteral("Add Profile");
+
+// Asks for the name of a new profile; empty when the user cancels or enters
+// nothing. A name that Launcher.ini cannot keep is explained and offered
+// again for correction.
+QString AskProfileName(QWidget *parent)
+{
+    QString name;
+    for (;;) {
+        bool ok = false;
+        name = QInputDialog::getText(parent, addProfileTitle, QStringLiteral("Enter the name for the new profile"),
+                                     QLineEdit::Normal, name, &ok);
+        if (!ok || name.isEmpty())
+            return QString();
+        QString reason;
+        if (CanStoreName(name, &reason))
+            return name;
+        QMessageBox::warning(parent, addProfileTitle, reason);
+    }
+}
+
+} // namespace
+
+void MainWindow::OnAddUpdateProfile()
+{
+    const int row = profileList->currentRow();
+    if (row < 0 || row >= int(profiles.size()))
+        return;
+    QString reason;
+    if (!CanStoreArguments(argumentsEdit->text(), categories, &reason)) {
+        QMessageBox::warning(this, row == 0 ? addProfileTitle : QStringLiteral("Update Profile"), reason);
+        return;
+    }
+    if (row != 0) {
+        CopyWindowToProfile(profiles[row]);
+        UpdateAddUpdateButton();
+        return;
+    }
+    for (;;) {
+        const QString name = AskProfileName(this);
+        if (name.isEmpty())
+            return;
+        const auto found = std::find_if(profiles.begin(), profiles.end(),
+                                        [&name](const Profile &profile) { return profile.name == name; });
+        if (found == profiles.end()) {
+            Profile profile;
+            profile.name = name;
+            CopyWindowToProfile(profile);
+            profiles.push_back(profile);
+            profileList->insertItem(profileList->count(), name);
+            profileList->setCurrentRow(int(profiles.size()) - 1);
+            return;
+        }
+        if (QMessageBox::question(this, addProfileTitle,
+                                  QStringLiteral("This profile already exists. Do you want to replace it?"),
+                                  QMessageBox::Ok | QMessageBox::Cancel)
+            == QMessageBox::Ok) {
+            CopyWindowToProfile(*found);
+            profileList->setCurrentRow(int(found - profiles.begin()));
+            // Replacing profile 0 changes no row, yet the window now equals it.
+            UpdateAddUpdateButton();
+            return;
+        }
+    }
+}
+
+void MainWindow::OnRemoveProfile()
+{
+    const int row = profileList->currentRow();
+    if (row < 0 || row >= int(profiles.size()))
+        return;
+    if (QMessageBox::question(this, QStringLiteral("Confirm Remove Profile"),
+                              QStringLiteral("Are you sure you want to remove this profile?\n\n")
+                                  + profiles[row].name,
+                              QMessageBox::Ok | QMessageBox::Cancel)
+        != QMessageBox::Ok)
+        return;
+    profiles.erase(profiles.begin() + row);
+    delete profileList->takeItem(row);
+    profileList->setCurrentRow(0);
+}
+
+void MainWindow::CopyWindowToProfile(Profile &profile)
+{
+    for (int k = ResolutionCategory; k <= InputCategory; ++k)
+        profile.selection[k - 1] = categories[k].combo->currentIndex();
+    profile.arguments = argumentsEdit->text();
+}
