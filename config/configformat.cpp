@@ -61,6 +61,24 @@ bool ReadEntry(const QString &line, Option *entry)
     return true;
 }
 
+// The words of a profile text. Any Unicode white space separates them, not
+// only blanks and TABs.
+QStringList SplitAtWhiteSpace(const QString &text)
+{
+    QStringList words;
+    qsizetype start = -1;
+    for (qsizetype i = 0; i <= text.size(); ++i) {
+        const bool space = i == text.size() || text[i].isSpace();
+        if (space && start >= 0) {
+            words << text.mid(start, i - start);
+            start = -1;
+        } else if (!space && start < 0) {
+            start = i;
+        }
+    }
+    return words;
+}
+
 int FindSection(const std::vector<OptionCategory> &categories, const QString &token)
 {
     for (size_t i = 0; i < categories.size(); ++i) {
@@ -103,12 +121,10 @@ ConfigText ReadConfig(QTextStream &in)
 
 Profile ParseProfile(const QString &name, const QString &text, const std::vector<OptionCategory> &categories)
 {
-    // Unicode white space separates tokens, as it always has in this format.
-    static const QRegularExpression whiteSpace(QStringLiteral("\\s+"),
-                                               QRegularExpression::UseUnicodePropertiesOption);
-    const QStringList tokens = text.split(whiteSpace, Qt::SkipEmptyParts);
+    const QStringList tokens = SplitAtWhiteSpace(text);
     Profile profile;
     profile.name = name;
+    QStringList arguments;
     for (qsizetype i = 0; i < tokens.size(); ++i) {
         const int category = FindSection(categories, tokens[i]);
         if (category >= ResolutionCategory) {
@@ -119,8 +135,11 @@ Profile ParseProfile(const QString &name, const QString &text, const std::vector
             }
             continue;
         }
-        profile.arguments += u' ' + tokens[i];
+        arguments << tokens[i];
     }
+    // Every argument is preceded by exactly one space.
+    if (!arguments.isEmpty())
+        profile.arguments = u' ' + arguments.join(u' ');
     return profile;
 }
 
@@ -130,10 +149,16 @@ std::vector<Profile> CompleteModel(std::vector<OptionCategory> &categories)
         if (category.options.empty())
             category.options.push_back({QStringLiteral("Default"), QString()});
     }
+    // The entries live on as profiles; each is let go once parsed, which
+    // keeps the peak memory of a large file low. Saving stages them anew.
+    std::vector<Option> &entries = categories[ProfileCategory].options;
     std::vector<Profile> profiles;
-    profiles.reserve(categories[ProfileCategory].options.size());
-    for (const Option &entry : categories[ProfileCategory].options)
+    profiles.reserve(entries.size());
+    for (Option &entry : entries) {
         profiles.push_back(ParseProfile(entry.name, entry.value, categories));
+        entry = Option();
+    }
+    std::vector<Option>().swap(entries);
     return profiles;
 }
 

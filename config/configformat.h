@@ -23,7 +23,8 @@ struct ConfigText
 ConfigText ReadConfig(QTextStream &in);
 
 // Completes what was read: gives every empty category the option "Default"
-// and returns the profiles built from the [Profile] entries.
+// and turns the [Profile] entries into the profiles it returns, leaving the
+// [Profile] category empty until StageProfiles refills it for saving.
 std::vector<Profile> CompleteModel(std::vector<OptionCategory> &categories);
 
 // Reads a profile text back into a profile: section markers followed by a

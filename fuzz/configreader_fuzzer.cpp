@@ -51,7 +51,8 @@ void CheckInvariants(const Model &model)
     Require(model.categories.size() == fresh.size());
     for (size_t i = 0; i < fresh.size(); ++i) {
         Require(model.categories[i].section == fresh[i].section);
-        Require(!model.categories[i].options.empty());
+        // The [Profile] entries live on as the profiles.
+        Require(model.categories[i].options.empty() == (i == ProfileCategory));
         Require(model.categories[i].combo == nullptr);
     }
     Require(!model.profiles.empty());

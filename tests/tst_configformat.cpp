@@ -246,7 +246,10 @@ void ConfigFormatTest::defaultsFilledIn()
     const Model onlyVersion = Load("$VERSION\t106\n");
     QCOMPARE(onlyVersion.version, 106);
     QCOMPARE(onlyVersion.categories.size(), size_t(4));
-    for (const OptionCategory &category : onlyVersion.categories) {
+    // The [Profile] entries have become the profiles.
+    QVERIFY(onlyVersion.categories[ProfileCategory].options.empty());
+    for (int c = ResolutionCategory; c <= InputCategory; ++c) {
+        const OptionCategory &category = onlyVersion.categories[c];
         QCOMPARE(category.options.size(), size_t(1));
         QCOMPARE(category.options[0].name, QStringLiteral("Default"));
         QCOMPARE(category.options[0].value, QString());

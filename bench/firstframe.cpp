@@ -1,0 +1,43 @@
+#include "firstframe.h"
+
+#include <QEvent>
+#include <QTimer>
+#include <QWidget>
+
+#include <cstdio>
+#include <ctime>
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace {
+
+class FirstFrameFilter : public QObject
+{
+public:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        // The zero timer runs after the paint has been flushed to the screen.
+        if (event->type() == QEvent::Paint)
+            QTimer::singleShot(0, [] { Report(); });
+        return false;
+    }
+
+    static void Report()
+    {
+        timespec now{};
+        clock_gettime(CLOCK_MONOTONIC, &now);
+        rusage usage{};
+        getrusage(RUSAGE_SELF, &usage);
+        std::printf("frame %lld %ld\n", static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec,
+                    usage.ru_maxrss);
+        std::fflush(stdout);
+        _exit(0);
+    }
+};
+
+} // namespace
+
+void ReportFirstFrame(QWidget *window)
+{
+    window->installEventFilter(new FirstFrameFilter);
+}
