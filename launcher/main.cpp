@@ -1,11 +1,20 @@
 #include "launcher.h"
-
-#include <QApplication>
+#include "quitsignals.h"
+#include "singleapplication.h"
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    MainWindow window;
-    window.show();
-    return app.exec();
+    SingleApplication app(argc, argv);
+    if (app.isRunning())
+        return app.sendMessage(QString(), 5000) ? 0 : 1;
+
+    QuitSignals quitSignals;
+    int result = 0;
+    {
+        MainWindow window;
+        window.show();
+        app.setActivationWindow(&window, true);
+        result = app.exec();
+    }
+    return result;
 }

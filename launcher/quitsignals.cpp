@@ -1,0 +1,86 @@
+#include "quitsignals.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QWidget>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace
+{
+
+constexpr int QuitSignalNumbers[3] = {SIGTERM, SIGINT, SIGHUP};
+
+int signalWriteFd = -1;
+
+// Runs in signal context: only hands the signal to the event loop.
+void OnQuitSignal(int)
+{
+    const int savedErrno = errno;
+    const char byte = 0;
+    [[maybe_unused]] const ssize_t written = ::write(signalWriteFd, &byte, 1);
+    errno = savedErrno;
+}
+
+// Cancels the modal dialogs, so the code that runs them goes on as after
+// Cancel, and ends every event loop that is running.
+void QuitAllLoops()
+{
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        auto *dialog = qobject_cast<QDialog *>(widget);
+        if (dialog && dialog->isVisible() && dialog->isModal())
+            dialog->reject();
+    }
+    QCoreApplication::exit(0);
+}
+
+} // namespace
+
+QuitSignals::QuitSignals()
+{
+    if (::pipe2(pipeFds, O_CLOEXEC | O_NONBLOCK) != 0) {
+        qWarning("Cannot create the signal pipe: SIGTERM, SIGINT and SIGHUP end the launcher unsaved");
+        return;
+    }
+    signalWriteFd = pipeFds[1];
+    notifier.setSocket(pipeFds[0]);
+    notifier.setEnabled(true);
+    QObject::connect(&notifier, &QSocketNotifier::activated, &notifier, [this] { OnSignal(); });
+    quitTimer.setInterval(0);
+    QObject::connect(&quitTimer, &QTimer::timeout, &quitTimer, QuitAllLoops);
+
+    struct sigaction action = {};
+    action.sa_handler = OnQuitSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (int i = 0; i < 3; ++i) {
+        sigaction(QuitSignalNumbers[i], nullptr, &previous[i]);
+        if (previous[i].sa_handler != SIG_IGN)
+            sigaction(QuitSignalNumbers[i], &action, nullptr);
+    }
+}
+
+QuitSignals::~QuitSignals()
+{
+    if (pipeFds[0] < 0)
+        return;
+    for (int i = 0; i < 3; ++i)
+        sigaction(QuitSignalNumbers[i], &previous[i], nullptr);
+    signalWriteFd = -1;
+    ::close(pipeFds[0]);
+    ::close(pipeFds[1]);
+}
+
+void QuitSignals::OnSignal()
+{
+    char buffer[16];
+    while (::read(pipeFds[0], buffer, sizeof buffer) > 0) {
+    }
+    // QCoreApplication::exit() ends only the loops already running. A
+    // request that comes during a dialog shown before exec(), or a dialog
+    // opened on the way out, would otherwise be lost: the timer keeps ending
+    // each loop that starts from now on.
+    quitTimer.start();
+}

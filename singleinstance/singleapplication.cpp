@@ -1,0 +1,145 @@
+#include "singleapplication.h"
+
+#include <QCryptographicHash>
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocalSocket>
+#include <QStandardPaths>
+#include <QThread>
+#include <QtEndian>
+
+#include <limits>
+
+namespace
+{
+
+// A message travels as its UTF-8 length in four big-endian bytes followed by
+// the text; the running instance answers it with this byte.
+constexpr char Ack = '\x06';
+
+// The socket's path, the lock file's path less ".lock": a short name made
+// from the executable's real path, so a copy elsewhere is another
+// application, in the user's private runtime directory. Empty when there is
+// no such directory.
+QString InstancePath()
+{
+    const QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (dir.isEmpty())
+        return QString();
+    const QString executable = QFileInfo(QCoreApplication::applicationFilePath()).canonicalFilePath();
+    const QByteArray hash = QCryptographicHash::hash(executable.toUtf8(), QCryptographicHash::Sha256).toHex();
+    return dir + QLatin1Char('/') + QCoreApplication::applicationName() + QLatin1Char('-') +
+           QString::fromLatin1(hash.left(16));
+}
+
+int Remaining(const QDeadlineTimer &deadline)
+{
+    return int(qMin<qint64>(deadline.remainingTime(), std::numeric_limits<int>::max()));
+}
+
+} // namespace
+
+SingleApplication::SingleApplication(int &argc, char **argv)
+    : QApplication(argc, argv), socketPath(InstancePath()), lockFile(socketPath + QStringLiteral(".lock"))
+{
+    Claim();
+}
+
+void SingleApplication::Claim()
+{
+    if (socketPath.isEmpty()) {
+        qWarning("No runtime directory: running without the single-instance guard");
+        return;
+    }
+    // Only the holder's process decides whether the lock is stale, never the
+    // lock's age: a live instance may run for days.
+    lockFile.setStaleLockTime(0);
+    if (!lockFile.tryLock(0)) {
+        running = lockFile.error() == QLockFile::LockFailedError;
+        if (!running)
+            qWarning("Cannot create %ls: running without the single-instance guard",
+                     qUtf16Printable(socketPath));
+        return;
+    }
+    QFile::setPermissions(socketPath + QStringLiteral(".lock"), QFile::ReadOwner | QFile::WriteOwner);
+    // Listening replaces any socket at the path, a live one included, so only
+    // the lock holder may do it; a socket found here now is a crashed
+    // instance's.
+    QLocalServer::removeServer(socketPath);
+    server.setSocketOptions(QLocalServer::UserAccessOption);
+    connect(&server, &QLocalServer::newConnection, this, &SingleApplication::OnNewConnection);
+    if (!server.listen(socketPath))
+        qWarning("Cannot listen on %ls: %ls", qUtf16Printable(socketPath),
+                 qUtf16Printable(server.errorString()));
+}
+
+bool SingleApplication::sendMessage(const QString &message, int timeout)
+{
+    if (!running)
+        return false;
+    const QDeadlineTimer deadline(timeout);
+    QLocalSocket socket;
+    // The running instance may have taken the lock but not be listening yet.
+    socket.connectToServer(socketPath);
+    while (!socket.waitForConnected(Remaining(deadline))) {
+        if (deadline.hasExpired())
+            return false;
+        QThread::msleep(20);
+        socket.connectToServer(socketPath);
+    }
+    const QByteArray text = message.toUtf8();
+    char length[4];
+    qToBigEndian(quint32(text.size()), length);
+    socket.write(length, sizeof length);
+    socket.write(text);
+    while (socket.bytesAvailable() < 1) {
+        if (!socket.waitForReadyRead(Remaining(deadline)))
+            return false;
+    }
+    char answer = 0;
+    return socket.getChar(&answer) && answer == Ack;
+}
+
+void SingleApplication::setActivationWindow(QWidget *window, bool activateOnMessage)
+{
+    activationWindow = window;
+    disconnect(this, &SingleApplication::messageReceived, this, &SingleApplication::activateWindow);
+    if (activateOnMessage)
+        connect(this, &SingleApplication::messageReceived, this, &SingleApplication::activateWindow);
+}
+
+void SingleApplication::activateWindow()
+{
+    if (!activationWindow)
+        return;
+    activationWindow->setWindowState(activationWindow->windowState() & ~Qt::WindowMinimized);
+    activationWindow->raise();
+    activationWindow->activateWindow();
+}
+
+void SingleApplication::OnNewConnection()
+{
+    while (QLocalSocket *socket = server.nextPendingConnection()) {
+        connect(socket, &QLocalSocket::readyRead, this, [this, socket] { OnReadyRead(socket); });
+        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        OnReadyRead(socket);
+    }
+}
+
+void SingleApplication::OnReadyRead(QLocalSocket *socket)
+{
+    if (socket->bytesAvailable() < 4)
+        return;
+    const quint32 length = qFromBigEndian<quint32>(socket->peek(4).constData());
+    if (socket->bytesAvailable() < 4 + qint64(length))
+        return;
+    socket->skip(4);
+    const QString message = QString::fromUtf8(socket->read(length));
+    socket->write(&Ack, 1);
+    socket->disconnectFromServer();
+    // Queued, so whatever the message sets off runs outside this socket's
+    // signal and may open dialogs or run event loops of its own.
+    QMetaObject::invokeMethod(
+        this, [this, message] { emit messageReceived(message); }, Qt::QueuedConnection);
+}

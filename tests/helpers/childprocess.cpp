@@ -1,0 +1,74 @@
+#include "childprocess.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+
+ChildProcess::~ChildProcess()
+{
+    if (state() != NotRunning) {
+        kill();
+        waitForFinished();
+    }
+}
+
+QStringList ChildEnvironment::runtimeEntries() const
+{
+    return QDir(runtime.path())
+        .entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+
+std::unique_ptr<ChildProcess> ChildEnvironment::start(const QString &program,
+                                                      const QStringList &arguments) const
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), data.path());
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+    auto process = std::make_unique<ChildProcess>();
+    process->setProcessEnvironment(environment);
+    process->start(program, arguments);
+    process->waitForStarted();
+    return process;
+}
+
+ChildResult ChildEnvironment::run(const QString &program, const QStringList &arguments, int timeout) const
+{
+    QElapsedTimer clock;
+    clock.start();
+    const auto process = start(program, arguments);
+    const bool ended = process->waitForFinished(timeout) && process->exitStatus() == QProcess::NormalExit;
+    return {ended ? process->exitCode() : -1, clock.elapsed(), process->readAllStandardError()};
+}
+
+QString LauncherPath()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/../bin/zelvane-launcher");
+}
+
+QString HelperPath()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/singleinstance-helper");
+}
+
+bool WaitForLine(QProcess &process, const QString &line, int timeout)
+{
+    const QDeadlineTimer deadline(timeout);
+    for (;;) {
+        while (process.canReadLine()) {
+            if (QString::fromUtf8(process.readLine()).chopped(1) == line)
+                return true;
+        }
+        if (deadline.hasExpired() || !process.waitForReadyRead(int(deadline.remainingTime())))
+            return false;
+    }
+}
+
+bool IsUserOnly(const QString &path)
+{
+    const QFile::Permissions others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
+                                      QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
+    return !(QFileInfo(path).permissions() & others);
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <memory>
+
+// A program started by a test; killed if it still runs when destroyed.
+class ChildProcess : public QProcess
+{
+public:
+    ~ChildProcess() override;
+};
+
+// How a program run to its end went: exitCode is -1 when it crashed or
+// was still running at the timeout.
+struct ChildResult {
+    int exitCode;
+    qint64 elapsed;
+    QByteArray standardError;
+};
+
+// Temporary data and runtime directories for the programs a test starts,
+// which run offscreen and find their files, and each other, only there.
+class ChildEnvironment
+{
+public:
+    QString dataHome() const
+    {
+        return data.path();
+    }
+    QString runtimeDir() const
+    {
+        return runtime.path();
+    }
+    QString userConfigPath() const
+    {
+        return data.path() + QStringLiteral("/Zelvane/Launcher.ini");
+    }
+    QStringList runtimeEntries() const;
+
+    std::unique_ptr<ChildProcess> start(const QString &program, const QStringList &arguments = {}) const;
+    ChildResult run(const QString &program, const QStringList &arguments = {}, int timeout = 10000) const;
+
+private:
+    QTemporaryDir data;
+    QTemporaryDir runtime;
+};
+
+QString LauncherPath();
+QString HelperPath();
+
+// Reads the program's standard output up to the given line.
+bool WaitForLine(QProcess &process, const QString &line, int timeout);
+bool IsUserOnly(const QString &path);
