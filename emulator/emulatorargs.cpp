@@ -1,0 +1,84 @@
+#include "emulatorargs.h"
+
+#include <QRegularExpression>
+
+namespace {
+
+const QString WindowSizeSwitch = QStringLiteral("-windowsize");
+const QString PpiSwitch = QStringLiteral("-ppi");
+
+// A switch directly followed by another switch has no value: the second
+// switch is read as a switch of its own.
+bool TakeValue(const QStringList &arguments, int &i, QString *value)
+{
+    const int next = i + 1;
+    if (next >= arguments.size() || arguments[next] == WindowSizeSwitch || arguments[next] == PpiSwitch)
+        return false;
+    *value = arguments[next];
+    i = next;
+    return true;
+}
+
+// Plain decimal digits from 1 up to max; too many digits fail the conversion.
+bool ToNumber(const QString &text, int max, int *number)
+{
+    static const QRegularExpression digits(QStringLiteral("^[0-9]+$"));
+    bool ok = false;
+    *number = text.toInt(&ok);
+    return digits.match(text).hasMatch() && ok && *number >= 1 && *number <= max;
+}
+
+bool ParseWindowSize(const QString &text, QSize *size)
+{
+    const QStringList sides = text.split(u'x');
+    int width = 0;
+    int height = 0;
+    if (sides.size() != 2 || !ToNumber(sides[0], MaxWindowSide, &width) || !ToNumber(sides[1], MaxWindowSide, &height))
+        return false;
+    *size = QSize(width, height);
+    return true;
+}
+
+void ReadWindowSize(const QStringList &arguments, int &i, EmulatorSettings &settings)
+{
+    const QString fallback = QStringLiteral("using %1x%2.").arg(DefaultWindowSize.width()).arg(DefaultWindowSize.height());
+    QString value;
+    if (!TakeValue(arguments, i, &value)) {
+        settings.windowSize = DefaultWindowSize;
+        settings.problems << QStringLiteral("-windowsize is missing its size, such as 480x800; ") + fallback;
+    } else if (!ParseWindowSize(value, &settings.windowSize)) {
+        settings.windowSize = DefaultWindowSize;
+        settings.problems << QStringLiteral("-windowsize \"%1\" is not a size WIDTHxHEIGHT with each side from 1 to %2; ")
+                                     .arg(value)
+                                     .arg(MaxWindowSide)
+                                 + fallback;
+    }
+}
+
+void ReadPpi(const QStringList &arguments, int &i, EmulatorSettings &settings)
+{
+    const QString fallback = QStringLiteral("using %1 ppi.").arg(DefaultPpi);
+    QString value;
+    if (!TakeValue(arguments, i, &value)) {
+        settings.ppi = DefaultPpi;
+        settings.problems << QStringLiteral("-ppi is missing its pixel density, such as 240; ") + fallback;
+    } else if (!ToNumber(value, MaxPpi, &settings.ppi)) {
+        settings.ppi = DefaultPpi;
+        settings.problems
+            << QStringLiteral("-ppi \"%1\" is not a pixel density from 1 to %2; ").arg(value).arg(MaxPpi) + fallback;
+    }
+}
+
+} // namespace
+
+EmulatorSettings ParseEmulatorArguments(const QStringList &arguments)
+{
+    EmulatorSettings settings;
+    for (int i = 0; i < arguments.size(); ++i) {
+        if (arguments[i] == WindowSizeSwitch)
+            ReadWindowSize(arguments, i, settings);
+        else if (arguments[i] == PpiSwitch)
+            ReadPpi(arguments, i, settings);
+    }
+    return settings;
+}
