@@ -1,6 +1,7 @@
 // The launcher as a program: one running instance per user and executable,
 // and an orderly end, configuration saved, on SIGTERM, SIGINT and SIGHUP.
 #include "childprocess.h"
+#include "testenvironment.h"
 
 #include <QDir>
 #include <QFile>
@@ -27,17 +28,6 @@ std::unique_ptr<ChildProcess> StartFirst(const ChildEnvironment &env, const QStr
     launcher->setReadChannel(QProcess::StandardError);
     const QString lookup = QStringLiteral("GetFileName( 0 ): result= \"%1\" ").arg(env.userConfigPath());
     return WaitForLine(*launcher, lookup, 5000) ? std::move(launcher) : nullptr;
-}
-
-bool Signal(const ChildProcess &process, int number)
-{
-    return ::kill(pid_t(process.processId()), number) == 0;
-}
-
-QByteArray ReadAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
@@ -71,7 +61,7 @@ void TestLauncherProcess::secondStartForwardsAndWritesNothing()
     QCOMPARE(first->state(), QProcess::Running);
     QVERIFY(!QFile::exists(env.userConfigPath()));
 
-    QVERIFY(Signal(*first, SIGTERM));
+    QVERIFY(first->signal(SIGTERM));
     QVERIFY(first->waitForFinished(5000));
     QCOMPARE(first->exitCode(), 0);
     QVERIFY(QFile::exists(env.userConfigPath()));
@@ -84,7 +74,7 @@ void TestLauncherProcess::crashedLauncherIsReplacedAtOnce()
     const auto first = StartFirst(env);
     QVERIFY(first);
     QCOMPARE(StartAgain(env).exitCode, 0);
-    QVERIFY(Signal(*first, SIGKILL));
+    QVERIFY(first->signal(SIGKILL));
     QVERIFY(first->waitForFinished(5000));
 
     QElapsedTimer clock;
@@ -103,9 +93,9 @@ void TestLauncherProcess::stoppedLauncherMakesSecondStartFail()
     QVERIFY(first);
     QCOMPARE(StartAgain(env).exitCode, 0);
 
-    QVERIFY(Signal(*first, SIGSTOP));
+    QVERIFY(first->signal(SIGSTOP));
     const ChildResult second = StartAgain(env);
-    QVERIFY(Signal(*first, SIGCONT));
+    QVERIFY(first->signal(SIGCONT));
     QCOMPARE(second.exitCode, 1);
     QVERIFY2(second.elapsed >= 4950 && second.elapsed < 8000, qPrintable(QString::number(second.elapsed)));
     QVERIFY(!second.standardError.contains("GetFileName("));
@@ -172,11 +162,11 @@ void TestLauncherProcess::quitSignalSavesConfiguration()
     QCOMPARE(StartAgain(env).exitCode, 0);
     QVERIFY(!QFile::exists(env.userConfigPath()));
 
-    QVERIFY(Signal(*launcher, number));
+    QVERIFY(launcher->signal(number));
     QVERIFY(launcher->waitForFinished(5000));
     QCOMPARE(launcher->exitStatus(), QProcess::NormalExit);
     QCOMPARE(launcher->exitCode(), 0);
-    const QByteArray saved = ReadAll(env.userConfigPath());
+    const QByteArray saved = ReadFile(env.userConfigPath());
     QVERIFY(saved.startsWith("# A configuration out for the Zelvane Launcher.\n"));
     QVERIFY(saved.contains("\n$VERSION\t106\n"));
     QVERIFY(saved.contains("\n[Input]\n"));
@@ -187,9 +177,7 @@ void TestLauncherProcess::quitSignalDuringStartupWarning()
     ChildEnvironment env;
     const QByteArray outdated = "$VERSION\t102\n[Profile]\n\"Old\"\t\"\"\n";
     QVERIFY(QDir().mkpath(env.dataHome() + QStringLiteral("/Zelvane")));
-    QFile file(env.userConfigPath());
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(outdated) == outdated.size());
-    file.close();
+    WriteFile(env.userConfigPath(), outdated);
 
     const auto launcher = StartFirst(env);
     QVERIFY(launcher);
@@ -199,12 +187,12 @@ void TestLauncherProcess::quitSignalDuringStartupWarning()
     QCOMPARE(launcher->state(), QProcess::Running);
     QVERIFY(!QFile::exists(env.userConfigPath()));
 
-    QVERIFY(Signal(*launcher, SIGTERM));
+    QVERIFY(launcher->signal(SIGTERM));
     QVERIFY(launcher->waitForFinished(5000));
     QCOMPARE(launcher->exitStatus(), QProcess::NormalExit);
     QCOMPARE(launcher->exitCode(), 0);
-    QVERIFY(ReadAll(env.userConfigPath()).contains("\n$VERSION\t106\n"));
-    QCOMPARE(ReadAll(env.dataHome() + QStringLiteral("/Zelvane/Launcher.102.ini")), outdated);
+    QVERIFY(ReadFile(env.userConfigPath()).contains("\n$VERSION\t106\n"));
+    QCOMPARE(ReadFile(env.dataHome() + QStringLiteral("/Zelvane/Launcher.102.ini")), outdated);
 }
 
 QTEST_GUILESS_MAIN(TestLauncherProcess)

@@ -6,12 +6,19 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 
+#include <csignal>
+
 ChildProcess::~ChildProcess()
 {
     if (state() != NotRunning) {
         kill();
         waitForFinished();
     }
+}
+
+bool ChildProcess::signal(int number) const
+{
+    return ::kill(pid_t(processId()), number) == 0;
 }
 
 QStringList ChildEnvironment::runtimeEntries() const

@@ -10,6 +10,7 @@ class ChildProcess : public QProcess
 {
 public:
     ~ChildProcess() override;
+    bool signal(int number) const;
 };
 
 // How a program run to its end went: exitCode is -1 when it crashed or
