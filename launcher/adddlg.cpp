@@ -18,8 +18,8 @@ AddDlg::AddDlg(QWidget *parent, const QString &title, const QList<AddDlgField> &
     for (AddDlgField &field : fields) {
         field.edit = new QLineEdit;
         if (field.kind == NumberField) {
-            field.edit->setValidator(new QRegularExpressionValidator(
-                QRegularExpression(QStringLiteral("^[1-9]+[0-9]*$")), this));
+            field.edit->setValidator(
+                new QRegularExpressionValidator(QRegularExpression(QStringLiteral("^[1-9]+[0-9]*$")), this));
         }
         connect(field.edit, &QLineEdit::textChanged, this, &AddDlg::OnTextEdit);
         form->addRow(field.label, field.edit);

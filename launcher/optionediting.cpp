@@ -11,7 +11,8 @@
 #include <QPushButton>
 #include <QScreen>
 
-namespace {
+namespace
+{
 
 // Runs the dialog until it is cancelled or accepted with a name that
 // Launcher.ini can keep; a refused name brings the dialog back with the
@@ -103,13 +104,12 @@ bool MainWindow::RemoveOption(int category)
     if (current <= 0 || current >= int(cat.options.size()))
         return false;
     const QString users = OptionUsers(profiles, category, current);
-    if (!users.isEmpty()
-        && QMessageBox::warning(this, QStringLiteral("Confirm remove ") + GetCategoryLabel(cat, true),
-                                QStringLiteral("The following profiles use this option, are you sure you "
-                                               "want to continue?\n\n")
-                                    + users,
-                                QMessageBox::Yes | QMessageBox::No, QMessageBox::NoButton)
-            != QMessageBox::Yes)
+    if (!users.isEmpty() &&
+        QMessageBox::warning(this, QStringLiteral("Confirm remove ") + GetCategoryLabel(cat, true),
+                             QStringLiteral("The following profiles use this option, are you sure you "
+                                            "want to continue?\n\n") +
+                                 users,
+                             QMessageBox::Yes | QMessageBox::No, QMessageBox::NoButton) != QMessageBox::Yes)
         return false;
     RenumberForRemovedOption(profiles, category, current, cat.options[current].value);
     cat.options.erase(cat.options.begin() + current);

@@ -10,7 +10,8 @@
 
 #include <algorithm>
 
-namespace {
+namespace
+{
 
 const QString addProfileTitle = QStringLiteral("Add Profile");
 
@@ -22,8 +23,9 @@ QString AskProfileName(QWidget *parent)
     QString name;
     for (;;) {
         bool ok = false;
-        name = QInputDialog::getText(parent, addProfileTitle, QStringLiteral("Enter the name for the new profile"),
-                                     QLineEdit::Normal, name, &ok);
+        name = QInputDialog::getText(parent, addProfileTitle,
+                                     QStringLiteral("Enter the name for the new profile"), QLineEdit::Normal,
+                                     name, &ok);
         if (!ok || name.isEmpty())
             return QString();
         QString reason;
@@ -67,8 +69,7 @@ void MainWindow::OnAddUpdateProfile()
         }
         if (QMessageBox::question(this, addProfileTitle,
                                   QStringLiteral("This profile already exists. Do you want to replace it?"),
-                                  QMessageBox::Ok | QMessageBox::Cancel)
-            == QMessageBox::Ok) {
+                                  QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok) {
             CopyWindowToProfile(*found);
             profileList->setCurrentRow(int(found - profiles.begin()));
             // Replacing profile 0 changes no row, yet the window now equals it.
@@ -84,10 +85,9 @@ void MainWindow::OnRemoveProfile()
     if (row < 0 || row >= int(profiles.size()))
         return;
     if (QMessageBox::question(this, QStringLiteral("Confirm Remove Profile"),
-                              QStringLiteral("Are you sure you want to remove this profile?\n\n")
-                                  + profiles[row].name,
-                              QMessageBox::Ok | QMessageBox::Cancel)
-        != QMessageBox::Ok)
+                              QStringLiteral("Are you sure you want to remove this profile?\n\n") +
+                                  profiles[row].name,
+                              QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok)
         return;
     profiles.erase(profiles.begin() + row);
     delete profileList->takeItem(row);

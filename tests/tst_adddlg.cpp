@@ -16,10 +16,12 @@ private slots:
     void execLeavesTheTextsInFields();
 };
 
-namespace {
+namespace
+{
 
-const QList<AddDlgField> resolutionRows = {
-    {TextField, QStringLiteral("Name:")}, {NumberField, QStringLiteral("Width:")}, {NumberField, QStringLiteral("Height:")}};
+const QList<AddDlgField> resolutionRows = {{TextField, QStringLiteral("Name:")},
+                                           {NumberField, QStringLiteral("Width:")},
+                                           {NumberField, QStringLiteral("Height:")}};
 
 } // namespace
 

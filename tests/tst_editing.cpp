@@ -13,7 +13,8 @@
 
 #include <memory>
 
-namespace {
+namespace
+{
 
 const QByteArray sampleConfig = "$VERSION\t106\n"
                                 "[Profile]\n"
@@ -167,7 +168,8 @@ void EditingTest::addProfile()
     selectRow(0);
     selectRow(5);
     QCOMPARE(w->argumentsEdit->text(), QStringLiteral("  -new  -x "));
-    QVERIFY(closeAndReadFile().contains("\"New one\"\t\"[Resolution] 3 [PixelDensity] 1 [Input] 0 -new  -x\"\n"));
+    QVERIFY(
+        closeAndReadFile().contains("\"New one\"\t\"[Resolution] 3 [PixelDensity] 1 [Input] 0 -new  -x\"\n"));
 }
 
 void EditingTest::replaceProfile()
@@ -182,7 +184,8 @@ void EditingTest::replaceProfile()
     QCOMPARE(answerer.seen().size(), 4);
     QVERIFY(offeredEmpty);
     QCOMPARE(answerer.seen()[1].title, QStringLiteral("Add Profile"));
-    QCOMPARE(answerer.seen()[1].text, QStringLiteral("This profile already exists. Do you want to replace it?"));
+    QCOMPARE(answerer.seen()[1].text,
+             QStringLiteral("This profile already exists. Do you want to replace it?"));
     QCOMPARE(answerer.seen()[1].buttons, QStringList({"OK", "Cancel"}));
 
     QCOMPARE(w->profileList->count(), 5);
@@ -223,7 +226,8 @@ void EditingTest::updateProfile()
     QCOMPARE(w->inputCombo->currentIndex(), 0);
     QCOMPARE(w->argumentsEdit->text(), QStringLiteral(" -t  -more "));
     QVERIFY(noDialogs.seen().isEmpty());
-    QVERIFY(closeAndReadFile().contains("\"Tablet\"\t\"[Resolution] 3 [PixelDensity] 2 [Input] 0 -t  -more\"\n"));
+    QVERIFY(
+        closeAndReadFile().contains("\"Tablet\"\t\"[Resolution] 3 [PixelDensity] 2 [Input] 0 -t  -more\"\n"));
 }
 
 void EditingTest::removeProfiles()
@@ -235,7 +239,8 @@ void EditingTest::removeProfiles()
     QCOMPARE(w->profileList->count(), 5);
     QCOMPARE(w->profileList->currentRow(), 1);
     QCOMPARE(answerer.seen()[0].title, QStringLiteral("Confirm Remove Profile"));
-    QCOMPARE(answerer.seen()[0].text, QStringLiteral("Are you sure you want to remove this profile?\n\nPhone"));
+    QCOMPARE(answerer.seen()[0].text,
+             QStringLiteral("Are you sure you want to remove this profile?\n\nPhone"));
 
     QTest::mouseClick(w->removeProfileButton, Qt::LeftButton);
     QCOMPARE(Items(w->profileList), QStringList({"Base", "Tablet", "Desk", "Odd"}));
@@ -309,10 +314,10 @@ void EditingTest::addResolution()
     const QString width = QString::number(screen.width()), height = QString::number(screen.height());
     const QString wider = QString::number(screen.width() + 1);
     const QString taller = QString::number(screen.height() + 1);
-    ModalAnswerer answerer({FillAddDlg({"Full", width, height}),
-                            FillAddDlg({"Wide", wider, height}), ClickButton(QStringLiteral("No")),
-                            FillAddDlg({"Huge", "4294967296", "1"}), Reject(),
-                            FillAddDlg({"Tall", width, taller}), ClickButton(QStringLiteral("Yes"))});
+    ModalAnswerer answerer({FillAddDlg({"Full", width, height}), FillAddDlg({"Wide", wider, height}),
+                            ClickButton(QStringLiteral("No")), FillAddDlg({"Huge", "4294967296", "1"}),
+                            Reject(), FillAddDlg({"Tall", width, taller}),
+                            ClickButton(QStringLiteral("Yes"))});
     QTest::mouseClick(w->addResolutionButton, Qt::LeftButton);
     QCOMPARE(answerer.seen().size(), 1);
     QCOMPARE(answerer.seen()[0].title, QStringLiteral("Add Resolution"));
@@ -325,9 +330,10 @@ void EditingTest::addResolution()
     QCOMPARE(answerer.seen().size(), 3);
     const SeenDialog question = answerer.seen()[2];
     QCOMPARE(question.title, QStringLiteral("Resolution bigger than the current screen size!"));
-    QCOMPARE(question.text, QStringLiteral("You are trying to add: %1x%2\nbut the current screen resolution is: "
-                                           "%3x%4\n\nAre you sure ?")
-                                .arg(wider, height, width, height));
+    QCOMPARE(question.text,
+             QStringLiteral("You are trying to add: %1x%2\nbut the current screen resolution is: "
+                            "%3x%4\n\nAre you sure ?")
+                 .arg(wider, height, width, height));
     QCOMPARE(question.buttons, QStringList({"Yes", "No"}));
     QCOMPARE(w->resolutionCombo->count(), 5);
     QCOMPARE(w->resolutionCombo->currentIndex(), 2);
@@ -340,21 +346,23 @@ void EditingTest::addResolution()
     // The height is compared on its own too; "Yes" adds the option.
     QTest::mouseClick(w->addResolutionButton, Qt::LeftButton);
     QCOMPARE(answerer.seen().size(), 7);
-    QVERIFY(answerer.seen()[6].text.startsWith(QStringLiteral("You are trying to add: %1x%2\n").arg(width, taller)));
+    QVERIFY(answerer.seen()[6].text.startsWith(
+        QStringLiteral("You are trying to add: %1x%2\n").arg(width, taller)));
     QCOMPARE(Items(w->resolutionCombo).mid(4), QStringList({"Full", "Tall"}));
     QCOMPARE(w->resolutionCombo->currentIndex(), 5);
 
     const QByteArray file = closeAndReadFile();
-    QVERIFY(file.contains(QStringLiteral("\"R3\"\t\" -windowsize 800x480\"\n\"Full\"\t\" -windowsize %1x%2\"\n"
-                                         "\"Tall\"\t\" -windowsize %1x%3\"\n\n")
-                              .arg(width, height, taller)
-                              .toUtf8()));
+    QVERIFY(
+        file.contains(QStringLiteral("\"R3\"\t\" -windowsize 800x480\"\n\"Full\"\t\" -windowsize %1x%2\"\n"
+                                     "\"Tall\"\t\" -windowsize %1x%3\"\n\n")
+                          .arg(width, height, taller)
+                          .toUtf8()));
 }
 
 void EditingTest::addPixelDensity()
 {
-    ModalAnswerer answerer({FillAddDlg({"D\"x\"", "400"}), ClickButton(QStringLiteral("OK")), FillAddDlg({"D1"}),
-                            Reject(), FillAddDlg({" ", "72"})});
+    ModalAnswerer answerer({FillAddDlg({"D\"x\"", "400"}), ClickButton(QStringLiteral("OK")),
+                            FillAddDlg({"D1"}), Reject(), FillAddDlg({" ", "72"})});
     QTest::mouseClick(w->addPixelDensityButton, Qt::LeftButton);
     QCOMPARE(answerer.seen().size(), 3);
     QCOMPARE(answerer.seen()[0].title, QStringLiteral("Add Pixel Density"));

@@ -19,7 +19,8 @@ private slots:
     void storableArguments();
 };
 
-namespace {
+namespace
+{
 
 Profile MakeProfile(const QString &name, int resolution, int pixelDensity, const QString &arguments)
 {
@@ -61,10 +62,14 @@ void EditingRulesTest::renumbering()
 {
     const QString removed = QStringLiteral(" -windowsize 480x800");
     std::vector<Profile> profiles = {
-        MakeProfile("empty", 2, 2, QString()), MakeProfile("blank", 2, 0, QStringLiteral("  ")),
-        MakeProfile("filled", 2, 1, QStringLiteral(" -x")), MakeProfile("above", 3, 2, QStringLiteral("-a")),
-        MakeProfile("below", 1, 3, QString()),          MakeProfile("zero", 0, 2, QString()),
-        MakeProfile("negative", -1, 2, QString()),      MakeProfile("outOfRange", 99, 2, QString()),
+        MakeProfile("empty", 2, 2, QString()),
+        MakeProfile("blank", 2, 0, QStringLiteral("  ")),
+        MakeProfile("filled", 2, 1, QStringLiteral(" -x")),
+        MakeProfile("above", 3, 2, QStringLiteral("-a")),
+        MakeProfile("below", 1, 3, QString()),
+        MakeProfile("zero", 0, 2, QString()),
+        MakeProfile("negative", -1, 2, QString()),
+        MakeProfile("outOfRange", 99, 2, QString()),
     };
     RenumberForRemovedOption(profiles, ResolutionCategory, 2, removed);
 
@@ -94,7 +99,8 @@ void EditingRulesTest::renumbering()
 
 void EditingRulesTest::optionUsers()
 {
-    const std::vector<Profile> profiles = {MakeProfile("Base", 1, 2, QString()), MakeProfile("Phone", 2, 1, QString()),
+    const std::vector<Profile> profiles = {MakeProfile("Base", 1, 2, QString()),
+                                           MakeProfile("Phone", 2, 1, QString()),
                                            MakeProfile("Tab", 1, 1, QString())};
     QCOMPARE(OptionUsers(profiles, ResolutionCategory, 1), QStringLiteral("Base\nTab\n"));
     QCOMPARE(OptionUsers(profiles, PixelDensityCategory, 1), QStringLiteral("Phone\nTab\n"));
@@ -104,8 +110,8 @@ void EditingRulesTest::optionUsers()
 // A name is accepted exactly when a saved file gives it back unchanged.
 void EditingRulesTest::storableNames()
 {
-    const QStringList names = {"Phone", " spaced ", "tab\there", "back\\slash", "C:\\temp",
-                               "say \"hi\"", "end\"", "a\\tb", "\\t"};
+    const QStringList names = {"Phone",      " spaced ", "tab\there", "back\\slash", "C:\\temp",
+                               "say \"hi\"", "end\"",    "a\\tb",     "\\t"};
     for (const QString &name : names) {
         QString reason;
         const bool accepted = CanStoreName(name, &reason);
@@ -119,8 +125,9 @@ void EditingRulesTest::storableNames()
 void EditingRulesTest::storableArguments()
 {
     const std::vector<OptionCategory> categories = NewCategories();
-    const QStringList argumentsList = {"", "  ", " -a  -b\t-c ", "[Profile] 1", "-x[Input]", "-title \"My phone\"",
-                                       "-a \"", "[Input] 2", "-k [Resolution]", "-k\u3000[PixelDensity]"};
+    const QStringList argumentsList = {
+        "",      "  ",        " -a  -b\t-c ",    "[Profile] 1",           "-x[Input]", "-title \"My phone\"",
+        "-a \"", "[Input] 2", "-k [Resolution]", "-k\u3000[PixelDensity]"};
     for (const QString &arguments : argumentsList) {
         QString reason;
         const bool accepted = CanStoreArguments(arguments, categories, &reason);
