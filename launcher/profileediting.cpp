@@ -10,8 +10,7 @@
 
 #include <algorithm>
 
-namespace
-{
+namespace {
 
 const QString addProfileTitle = QStringLiteral("Add Profile");
 

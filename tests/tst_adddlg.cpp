@@ -16,8 +16,7 @@ private slots:
     void execLeavesTheTextsInFields();
 };
 
-namespace
-{
+namespace {
 
 const QList<AddDlgField> resolutionRows = {{TextField, QStringLiteral("Name:")},
                                            {NumberField, QStringLiteral("Width:")},

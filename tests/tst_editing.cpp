@@ -13,8 +13,7 @@
 
 #include <memory>
 
-namespace
-{
+namespace {
 
 const QByteArray sampleConfig = "$VERSION\t106\n"
                                 "[Profile]\n"

@@ -19,8 +19,7 @@ private slots:
     void storableArguments();
 };
 
-namespace
-{
+namespace {
 
 Profile MakeProfile(const QString &name, int resolution, int pixelDensity, const QString &arguments)
 {
