@@ -61,24 +61,6 @@ bool ReadEntry(const QString &line, Option *entry)
     return true;
 }
 
-// The words of a profile text. Any Unicode white space separates them, not
-// only blanks and TABs.
-QStringList SplitAtWhiteSpace(const QString &text)
-{
-    QStringList words;
-    qsizetype start = -1;
-    for (qsizetype i = 0; i <= text.size(); ++i) {
-        const bool space = i == text.size() || text[i].isSpace();
-        if (space && start >= 0) {
-            words << text.mid(start, i - start);
-            start = -1;
-        } else if (!space && start < 0) {
-            start = i;
-        }
-    }
-    return words;
-}
-
 int FindSection(const std::vector<OptionCategory> &categories, const QString &token)
 {
     for (size_t i = 0; i < categories.size(); ++i) {
@@ -93,6 +75,22 @@ int FindSection(const std::vector<OptionCategory> &categories, const QString &to
 bool IsSupportedConfigVersion(int version)
 {
     return version >= 103 && version <= CurrentConfigVersion;
+}
+
+QStringList SplitAtWhiteSpace(const QString &text)
+{
+    QStringList words;
+    qsizetype start = -1;
+    for (qsizetype i = 0; i <= text.size(); ++i) {
+        const bool space = i == text.size() || text[i].isSpace();
+        if (space && start >= 0) {
+            words << text.mid(start, i - start);
+            start = -1;
+        } else if (!space && start < 0) {
+            start = i;
+        }
+    }
+    return words;
 }
 
 ConfigText ReadConfig(QTextStream &in)

@@ -2,6 +2,8 @@
 
 #include "config.h"
 
+#include <QStringList>
+
 class QTextStream;
 
 // Launcher.ini is line oriented. "#" in the first column starts a comment,
@@ -26,6 +28,10 @@ ConfigText ReadConfig(QTextStream &in);
 // and turns the [Profile] entries into the profiles it returns, leaving the
 // [Profile] category empty until StageProfiles refills it for saving.
 std::vector<Profile> CompleteModel(std::vector<OptionCategory> &categories);
+
+// The words of a profile text: any Unicode white space separates them, not
+// only blanks and TABs.
+QStringList SplitAtWhiteSpace(const QString &text);
 
 // Reads a profile text back into a profile: section markers followed by a
 // number set the selection, every other token is an argument.

@@ -1,6 +1,8 @@
 #include "storabletext.h"
 
-#include <QRegularExpression>
+#include "configformat.h"
+
+#include <QStringList>
 
 bool CanStoreName(const QString &name, QString *reason)
 {
@@ -28,11 +30,8 @@ bool CanStoreArguments(const QString &arguments, const std::vector<OptionCategor
                                  "to store the profile; Launch still uses the arguments as typed.");
         return false;
     }
-    // The profile reader splits at Unicode white space; a word equal to a
-    // section header would be taken for an option choice.
-    static const QRegularExpression whiteSpace(QStringLiteral("\\s+"),
-                                               QRegularExpression::UseUnicodePropertiesOption);
-    const QStringList words = arguments.split(whiteSpace, Qt::SkipEmptyParts);
+    // A word equal to a section header would be read back as an option choice.
+    const QStringList words = SplitAtWhiteSpace(arguments);
     for (int k = ResolutionCategory; k <= InputCategory; ++k) {
         if (words.contains(categories[k].section)) {
             *reason = QStringLiteral("The arguments cannot be stored because they contain %1 as a word "
