@@ -6,6 +6,8 @@
 #include <QSaveFile>
 #include <QTextStream>
 
+#include <cerrno>
+#include <cstring>
 #include <limits>
 
 namespace {
@@ -202,7 +204,14 @@ bool SaveConfigFile(const QString &path, const std::vector<OptionCategory> &cate
     QTextStream out(&file);
     WriteConfig(out, categories);
     out.flush();
-    if (out.status() != QTextStream::Ok || !file.commit()) {
+    // QFileDevice gives no reason for a short write, as on a full disk, and
+    // commit() forgets the failure's error: errno of the failed write(2)
+    // still says why. Not committed, the temporary file is removed.
+    if (out.status() != QTextStream::Ok || !file.flush() || file.error() != QFileDevice::NoError) {
+        *error = QString::fromLocal8Bit(std::strerror(errno));
+        return false;
+    }
+    if (!file.commit()) {
         *error = file.errorString();
         return false;
     }

@@ -1,0 +1,354 @@
+// Faults around the user's configuration file: the launcher killed while it
+// saves, a full disk, files it may not read and a dangling symlink. Whatever
+// happens, Launcher.ini holds either the previous or the new content, and a
+// save that fails is reported and leaves the previous file as it was.
+#include "childprocess.h"
+#include "modalanswerer.h"
+#include "testenvironment.h"
+
+#include "configformat.h"
+#include "launcher.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <QTextStream>
+#include <QThread>
+#include <QtTest>
+
+#include <csignal>
+#include <limits>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace
+{
+
+constexpr int LargeProfileCount = 10000;
+
+// A large hand-edited file: comments, CR LF, an old version spelled with an
+// equals sign, sections out of order and loose blanks in the profile texts,
+// so that a save changes nearly every byte.
+QByteArray HandEditedConfig(int profileCount, const QByteArray &namePrefix = "Profile ")
+{
+    QByteArray text = "# kept by hand\r\n$VERSION = 105\r\n\r\n[Input]\r\n\"Mouse\"\t\"\"\r\n\"Touch\"\t\" -touch\"\r\n"
+                      "[Resolution]\r\n\"Default\"\t\"\"\r\n\"Small\"\t\" -windowsize 320x480\"\r\n"
+                      "\"Large\"\t\" -windowsize 1280x800\"\r\n[PixelDensity]\r\n\"Default\"\t\"\"\r\n[Profile]\r\n";
+    for (int i = 0; i < profileCount; ++i) {
+        if (i % 100 == 0)
+            text += "# block " + QByteArray::number(i / 100) + "\r\n";
+        text += "\"" + namePrefix + QByteArray::number(i) + "\"\t\"  -id " + QByteArray::number(i) + "   [Input] " +
+                QByteArray::number(i % 2) + "  [Resolution] " + QByteArray::number(i % 3) + " -extra\"\r\n";
+    }
+    return text;
+}
+
+ConfigText Read(QByteArray bytes)
+{
+    QTextStream in(&bytes, QIODevice::ReadOnly);
+    return ReadConfig(in);
+}
+
+// What the launcher writes for a model loaded from these bytes.
+QByteArray SavedForm(const QByteArray &bytes)
+{
+    ConfigText config = Read(bytes);
+    const std::vector<Profile> profiles = CompleteModel(config.categories);
+    StageProfiles(config.categories, profiles);
+    QByteArray saved;
+    QTextStream out(&saved, QIODevice::WriteOnly);
+    WriteConfig(out, config.categories);
+    out.flush();
+    return saved;
+}
+
+// True when the bytes load as a current file with this many profiles.
+bool LoadsWithProfiles(const QByteArray &bytes, int profileCount)
+{
+    ConfigText config = Read(bytes);
+    return IsSupportedConfigVersion(config.version) && int(CompleteModel(config.categories).size()) == profileCount;
+}
+
+QStringList DirectoryEntries(const QString &path)
+{
+    return QDir(path).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+
+// The process state letter from /proc/<pid>/stat: R, S, T (stopped), Z
+// (exited, not yet reaped); 0 once the process is gone.
+char ProcessState(qint64 pid)
+{
+    const QByteArray stat = ReadFile(QStringLiteral("/proc/%1/stat").arg(pid));
+    const qsizetype end = stat.lastIndexOf(')');
+    return end < 0 || end + 2 >= stat.size() ? 0 : stat.at(end + 2);
+}
+
+// A file the process holds open in the directory other than the named
+// file: the save's temporary file, named or unnamed (O_TMPFILE, shown as
+// "#<inode> (deleted)"). Empty when there is none.
+QString TemporaryFileIn(qint64 pid, const QString &directory, const QString &except)
+{
+    const QString fds = QStringLiteral("/proc/%1/fd").arg(pid);
+    for (const QString &fd : QDir(fds).entryList(QDir::NoDotAndDotDot | QDir::System | QDir::Files)) {
+        char target[4096];
+        const ssize_t length = ::readlink(QFile::encodeName(fds + u'/' + fd).constData(), target, sizeof target);
+        if (length <= 0)
+            continue;
+        const QString path = QFile::decodeName(QByteArray(target, int(length)));
+        if (path.startsWith(directory + u'/') && path != except)
+            return path;
+    }
+    return QString();
+}
+
+ino_t Inode(const QString &path)
+{
+    struct stat info = {};
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_ino : 0;
+}
+
+// Starts a launcher on the environment and returns it once its event loop
+// runs: it has looked for its file, so it holds the single-instance lock,
+// and it acknowledges a second start.
+std::unique_ptr<ChildProcess> StartRunning(const ChildEnvironment &env)
+{
+    auto launcher = env.start(LauncherPath());
+    launcher->setReadChannel(QProcess::StandardError);
+    const QString lookup = QStringLiteral("GetFileName( 0 ): result= \"%1\" ").arg(env.userConfigPath());
+    if (!WaitForLine(*launcher, lookup, 10000))
+        return nullptr;
+    const ChildResult second = env.run(LauncherPath(), {}, 20000);
+    return second.exitCode == 0 && launcher->state() == QProcess::Running ? std::move(launcher) : nullptr;
+}
+
+// Freezes the process (or finds it exited) so that what it holds can be
+// looked at before it is killed.
+bool StopProcess(qint64 pid)
+{
+    ::kill(pid_t(pid), SIGSTOP);
+    const QDeadlineTimer deadline(2000);
+    for (char state = ProcessState(pid); state != 'T' && state != 'Z' && state != 0; state = ProcessState(pid)) {
+        if (deadline.hasExpired())
+            return false;
+        QThread::usleep(50);
+    }
+    return true;
+}
+
+// Sets RLIMIT_FSIZE, with SIGXFSZ ignored, while it lives: writes beyond the
+// limit fail with EFBIG as on a full disk.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t limit)
+    {
+        ::getrlimit(RLIMIT_FSIZE, &previous);
+        previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit lowered = previous;
+        lowered.rlim_cur = limit;
+        applied = ::setrlimit(RLIMIT_FSIZE, &lowered) == 0;
+    }
+    ~FileSizeLimit()
+    {
+        ::setrlimit(RLIMIT_FSIZE, &previous);
+        std::signal(SIGXFSZ, previousHandler);
+    }
+    FileSizeLimit(const FileSizeLimit &) = delete;
+    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+
+    bool applied = false;
+
+private:
+    rlimit previous = {};
+    void (*previousHandler)(int) = nullptr;
+};
+
+} // namespace
+
+class FaultsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void killDuringSave();
+    void fullDisk();
+    void danglingSymlink();
+
+private:
+    qint64 MeasureSave(const ChildEnvironment &env, const QByteArray &previous, const QByteArray &saved);
+};
+
+// One undisturbed SIGTERM: checks the save and returns how many
+// microseconds after the signal the launcher had exited, or -1.
+qint64 FaultsTest::MeasureSave(const ChildEnvironment &env, const QByteArray &previous, const QByteArray &saved)
+{
+    WriteFile(env.userConfigPath(), previous);
+    const ino_t before = Inode(env.userConfigPath());
+    const auto launcher = StartRunning(env);
+    if (!launcher)
+        return -1;
+    const qint64 pid = launcher->processId();
+    const QString directory = QFileInfo(env.userConfigPath()).path();
+    QElapsedTimer clock;
+    clock.start();
+    launcher->signal(SIGTERM);
+    qint64 writeStart = -1;
+    qint64 commit = -1;
+    QString temporary;
+    // Polled once a millisecond, so the launcher keeps its speed.
+    for (; commit < 0 && clock.elapsed() < 20000; QThread::usleep(1000)) {
+        if (writeStart < 0 && !(temporary = TemporaryFileIn(pid, directory, env.userConfigPath())).isEmpty())
+            writeStart = clock.nsecsElapsed() / 1000;
+        if (Inode(env.userConfigPath()) != before)
+            commit = clock.nsecsElapsed() / 1000;
+    }
+    if (!launcher->waitForFinished(20000) || launcher->exitCode() != 0 || ReadFile(env.userConfigPath()) != saved)
+        return -1;
+    const qint64 exit = clock.nsecsElapsed() / 1000;
+    qInfo("Undisturbed save: temporary file from %lld us (%s), in place at %lld us, exit at %lld us after SIGTERM",
+          writeStart, qPrintable(temporary), commit, exit);
+    return exit;
+}
+
+void FaultsTest::killDuringSave()
+{
+    const QByteArray previous = HandEditedConfig(LargeProfileCount);
+    const QByteArray saved = SavedForm(previous);
+    QVERIFY(saved != previous);
+    QVERIFY(LoadsWithProfiles(previous, LargeProfileCount) && LoadsWithProfiles(saved, LargeProfileCount));
+
+    ChildEnvironment env;
+    const QString directory = QFileInfo(env.userConfigPath()).path();
+    QVERIFY(QDir().mkpath(directory));
+    // The kills spread over the time from SIGTERM to the end of the
+    // quickest of three undisturbed runs.
+    qint64 span = std::numeric_limits<qint64>::max();
+    for (int i = 0; i < 3; ++i) {
+        const qint64 exit = MeasureSave(env, previous, saved);
+        QVERIFY2(exit > 0, "an undisturbed save did not write the expected file");
+        span = qMin(span, exit);
+    }
+
+    QRandomGenerator random(20240606);
+    int before = 0, during = 0, committed = 0, exited = 0;
+    for (int kill = 0; kill < 100; ++kill) {
+        WriteFile(env.userConfigPath(), previous);
+        const auto launcher = StartRunning(env);
+        QVERIFY2(launcher, qPrintable(QStringLiteral("start %1").arg(kill)));
+        const qint64 pid = launcher->processId();
+        const qint64 delay = qint64(random.bounded(quint64(span)));
+        QVERIFY(launcher->signal(SIGTERM));
+        QThread::usleep(delay);
+        QVERIFY(StopProcess(pid));
+        const char state = ProcessState(pid);
+        const bool writing = state == 'T' && !TemporaryFileIn(pid, directory, env.userConfigPath()).isEmpty();
+        ::kill(pid_t(pid), SIGKILL);
+        QVERIFY(launcher->waitForFinished(5000));
+
+        const QByteArray bytes = ReadFile(env.userConfigPath());
+        QVERIFY2(bytes == previous || bytes == saved,
+                 qPrintable(QStringLiteral("kill %1 after %2 us: %3 bytes of neither content")
+                                .arg(kill).arg(delay).arg(bytes.size())));
+        QVERIFY(LoadsWithProfiles(bytes, LargeProfileCount));
+        QCOMPARE(DirectoryEntries(directory), QStringList({QStringLiteral("Launcher.ini")}));
+        if (state != 'T')
+            ++exited;
+        else if (bytes == saved)
+            ++committed;
+        else if (writing)
+            ++during;
+        else
+            ++before;
+    }
+    qInfo("100 kills within %lld us of SIGTERM: %d before the write, %d during it, %d after it "
+          "(%d before the launcher exited, %d once it had exited)",
+          span, before, during, committed + exited, committed, exited);
+    // The kills must have hit the write itself and both sides of it.
+    QVERIFY(before > 0);
+    QVERIFY(during > 0);
+    QVERIFY(committed + exited > 0);
+}
+
+void FaultsTest::fullDisk()
+{
+    // Names of two-byte characters, so the text stream hands the file
+    // longer blocks than the file's own buffer.
+    const QByteArray previous = HandEditedConfig(2000, "Профиль ");
+    const QByteArray saved = SavedForm(previous);
+    // The first buffer, limits spread over the file, and all but its last byte.
+    QList<qsizetype> limits{4096};
+    for (qsizetype limit = saved.size() / 25; limit < saved.size(); limit += saved.size() / 25)
+        limits << limit;
+    limits << saved.size() - 1;
+    for (const qsizetype limit : limits) {
+        TestDataDir data;
+        data.writeUserConfig(previous);
+        MessageCapture capture;
+        ModalAnswerer answerer({ClickButton(QStringLiteral("OK"))});
+        {
+            const FileSizeLimit fileSizeLimit{rlim_t(limit)};
+            QVERIFY(fileSizeLimit.applied);
+            MainWindow window;
+            QVERIFY(answerer.seen().isEmpty());
+        }
+        QCOMPARE(answerer.seen().size(), 1);
+        const SeenDialog report = answerer.seen().first();
+        QCOMPARE(report.className, QStringLiteral("QMessageBox"));
+        QVERIFY2(report.text.contains(data.userConfigPath() + QStringLiteral(".\n\nFile too large\n")),
+                 qPrintable(report.text));
+        QCOMPARE(capture.messages().filter(QStringLiteral("Unable to save the configuration to")).size(), 1);
+        QVERIFY2(data.readUserConfig() == previous, qPrintable(QString::number(limit)));
+        QCOMPARE(DirectoryEntries(QFileInfo(data.userConfigPath()).path()), QStringList({"Launcher.ini"}));
+    }
+
+    // Without the limit the same model is saved: the limit was the fault.
+    TestDataDir data;
+    data.writeUserConfig(previous);
+    ModalAnswerer answerer;
+    delete new MainWindow;
+    QVERIFY(answerer.seen().isEmpty());
+    QCOMPARE(data.readUserConfig(), saved);
+}
+
+void FaultsTest::danglingSymlink()
+{
+    TestDataDir data;
+    const QString directory = QFileInfo(data.userConfigPath()).path();
+    QVERIFY(QDir().mkpath(directory));
+    const QByteArray shipped = ReadFile(QCoreApplication::applicationDirPath() + "/../Resources/LauncherDefault.ini");
+    QVERIFY(!shipped.isEmpty());
+
+    // Into a folder that exists: the shipped default is used without a
+    // word, and the save creates the file the link points to.
+    const QString synced = data.path() + QStringLiteral("/Synced/Launcher.ini");
+    QVERIFY(QDir().mkpath(QFileInfo(synced).path()));
+    QVERIFY(QFile::link(synced, data.userConfigPath()));
+    {
+        ModalAnswerer answerer;
+        delete new MainWindow;
+        QVERIFY(answerer.seen().isEmpty());
+    }
+    QCOMPARE(QFileInfo(data.userConfigPath()).symLinkTarget(), synced);
+    QCOMPARE(ReadFile(synced), SavedForm(shipped));
+    QCOMPARE(DirectoryEntries(directory), QStringList({"Launcher.ini"}));
+
+    // Into a folder that is gone, such as an unmounted share: the save
+    // fails and says so, and the link stays for when the share is back.
+    const QString unmounted = data.path() + QStringLiteral("/Unmounted/Launcher.ini");
+    QVERIFY(QFile::remove(data.userConfigPath()));
+    QVERIFY(QFile::link(unmounted, data.userConfigPath()));
+    MessageCapture capture;
+    ModalAnswerer answerer({ClickButton(QStringLiteral("OK"))});
+    delete new MainWindow;
+    QCOMPARE(answerer.seen().size(), 1);
+    QVERIFY2(answerer.seen().first().text.contains(data.userConfigPath() + QStringLiteral(".\n\nNo such file")),
+             qPrintable(answerer.seen().first().text));
+    QCOMPARE(capture.messages().filter(QStringLiteral("Unable to save the configuration to")).size(), 1);
+    QCOMPARE(QFileInfo(data.userConfigPath()).symLinkTarget(), unmounted);
+    QVERIFY(!QFileInfo::exists(QFileInfo(unmounted).path()));
+    QCOMPARE(DirectoryEntries(directory), QStringList({"Launcher.ini"}));
+}
+
+QTEST_MAIN(FaultsTest)
+#include "tst_faults.moc"
