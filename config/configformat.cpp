@@ -196,6 +196,13 @@ bool SaveConfigFile(const QString &path, const std::vector<OptionCategory> &cate
         *error = QStringLiteral("The directory %1 cannot be created.").arg(directory);
         return false;
     }
+    // A file that cannot be read was never loaded: replacing it would lose
+    // what it holds. QSaveFile would replace a write-only file.
+    const QFileInfo existing(path);
+    if (existing.exists() && !existing.isReadable()) {
+        *error = QStringLiteral("The existing file %1 cannot be read, so it was not replaced.").arg(path);
+        return false;
+    }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
         *error = file.errorString();

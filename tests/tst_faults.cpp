@@ -17,6 +17,7 @@
 #include <QtTest>
 
 #include <csignal>
+#include <optional>
 #include <limits>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -26,6 +27,9 @@ namespace
 {
 
 constexpr int LargeProfileCount = 10000;
+
+// What the test's own user may do with a file, rather than its mode bits.
+constexpr QFile::Permissions UserPermissions = QFile::ReadUser | QFile::WriteUser | QFile::ExeUser;
 
 // A large hand-edited file: comments, CR LF, an old version spelled with an
 // equals sign, sections out of order and loose blanks in the profile texts,
@@ -164,6 +168,72 @@ private:
     void (*previousHandler)(int) = nullptr;
 };
 
+// Runs the launcher as a user whom file permissions bind: the launcher
+// itself when the test is not root, else setpriv's command as nobody.
+// Nothing when root cannot drop its privileges here.
+std::optional<QStringList> UnprivilegedPrefix()
+{
+    if (::geteuid() != 0)
+        return QStringList();
+    const QStringList prefix{QStringLiteral("setpriv"), QStringLiteral("--reuid=65534"),
+                             QStringLiteral("--regid=65534"), QStringLiteral("--clear-groups")};
+    QProcess trial;
+    trial.start(prefix.first(), prefix.mid(1) << QStringLiteral("true"));
+    if (!trial.waitForFinished(10000) || trial.exitStatus() != QProcess::NormalExit || trial.exitCode() != 0)
+        return std::nullopt;
+    return prefix;
+}
+
+// Gives the path to the user the launcher runs as.
+bool HandOver(const QString &path)
+{
+    return ::geteuid() != 0 || ::lchown(QFile::encodeName(path).constData(), 65534, 65534) == 0;
+}
+
+// A copy of the launcher with Resources of its own, which a test may
+// change without disturbing the others, open to every user.
+class PrivateBundle
+{
+public:
+    PrivateBundle()
+    {
+        const QString shipped = QCoreApplication::applicationDirPath() + QStringLiteral("/../Resources/");
+        ready = QDir().mkpath(dir.filePath(QStringLiteral("bin"))) &&
+                QDir().mkpath(dir.filePath(QStringLiteral("Resources"))) &&
+                QFile::copy(LauncherPath(), launcher()) &&
+                QFile::copy(shipped + QStringLiteral("LauncherDefault.ini"), defaultConfig()) &&
+                QFile::setPermissions(dir.path(), QFile::permissions(dir.filePath(QStringLiteral("bin"))));
+    }
+
+    QString launcher() const
+    {
+        return dir.filePath(QStringLiteral("bin/zelvane-launcher"));
+    }
+    QString defaultConfig() const
+    {
+        return dir.filePath(QStringLiteral("Resources/LauncherDefault.ini"));
+    }
+
+    bool ready = false;
+
+private:
+    QTemporaryDir dir;
+};
+
+// Runs the launcher until it has looked for the user's file, then ends it
+// with SIGTERM, which cancels any dialog and saves as a normal end does.
+ChildResult RunAndQuit(const ChildEnvironment &env, const QStringList &prefix, const QString &launcher)
+{
+    const QStringList command = prefix + QStringList(launcher);
+    const auto process = env.start(command.first(), command.mid(1));
+    process->setReadChannel(QProcess::StandardError);
+    const QString lookup = QStringLiteral("GetFileName( 0 ): result= \"%1\" ").arg(env.userConfigPath());
+    const bool started = WaitForLine(*process, lookup, 10000);
+    process->signal(SIGTERM);
+    const bool ended = process->waitForFinished(10000) && process->exitStatus() == QProcess::NormalExit;
+    return {started && ended ? process->exitCode() : -1, 0, process->readAllStandardError()};
+}
+
 } // namespace
 
 class FaultsTest : public QObject
@@ -174,6 +244,7 @@ private slots:
     void killDuringSave();
     void fullDisk();
     void danglingSymlink();
+    void unreadableFiles();
 
 private:
     qint64 MeasureSave(const ChildEnvironment &env, const QByteArray &previous, const QByteArray &saved);
@@ -348,6 +419,50 @@ void FaultsTest::danglingSymlink()
     QCOMPARE(QFileInfo(data.userConfigPath()).symLinkTarget(), unmounted);
     QVERIFY(!QFileInfo::exists(QFileInfo(unmounted).path()));
     QCOMPARE(DirectoryEntries(directory), QStringList({"Launcher.ini"}));
+}
+
+void FaultsTest::unreadableFiles()
+{
+    const std::optional<QStringList> prefix = UnprivilegedPrefix();
+    if (!prefix)
+        QSKIP("Running as root and setpriv cannot switch to the user nobody: root reads any file, so files "
+              "without read permission cannot be tested here");
+    PrivateBundle bundle;
+    QVERIFY(bundle.ready);
+    const QByteArray mine = HandEditedConfig(3);
+    const QByteArray shipped = ReadFile(bundle.defaultConfig());
+
+    // The user's file without any permission, and write-only as chmod a-r
+    // leaves it: the shipped default is used without a word, and at the end
+    // the file is left as it was and the user is told.
+    for (const QFile::Permissions permissions : {QFile::Permissions(), QFile::Permissions(QFile::WriteOwner)}) {
+        ChildEnvironment env;
+        const QString directory = QFileInfo(env.userConfigPath()).path();
+        QVERIFY(QDir().mkpath(directory));
+        WriteFile(env.userConfigPath(), mine);
+        QVERIFY(QFile::setPermissions(env.userConfigPath(), permissions));
+        for (const QString &path : {env.dataHome(), env.runtimeDir(), directory, env.userConfigPath()})
+            QVERIFY(HandOver(path));
+        const ChildResult result = RunAndQuit(env, *prefix, bundle.launcher());
+        QCOMPARE(result.exitCode, 0);
+        QVERIFY2(result.standardError.contains("Unable to save the configuration to " +
+                                               env.userConfigPath().toUtf8() + " : "),
+                 result.standardError.constData());
+        QCOMPARE(ReadFile(env.userConfigPath()), mine);
+        QCOMPARE(QFile::permissions(env.userConfigPath()) & ~UserPermissions, permissions);
+        QCOMPARE(DirectoryEntries(directory), QStringList({"Launcher.ini"}));
+    }
+
+    // No file of the user's and an unreadable default: the fatal message,
+    // status 1, and nothing written.
+    ChildEnvironment env;
+    QVERIFY(HandOver(env.dataHome()) && HandOver(env.runtimeDir()));
+    QVERIFY(QFile::setPermissions(bundle.defaultConfig(), QFile::Permissions()));
+    const ChildResult result = RunAndQuit(env, *prefix, bundle.launcher());
+    QCOMPARE(result.exitCode, 1);
+    QVERIFY(!result.standardError.contains("Unable to save"));
+    QCOMPARE(DirectoryEntries(env.dataHome()), QStringList());
+    QCOMPARE(ReadFile(bundle.defaultConfig()), shipped);
 }
 
 QTEST_MAIN(FaultsTest)
