@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QTextStream>
 #include <QThread>
 #include <QtTest>
@@ -110,6 +111,25 @@ ino_t Inode(const QString &path)
 {
     struct stat info = {};
     return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_ino : 0;
+}
+
+// Removes and counts what a kill left beside Launcher.ini. The one thing
+// allowed is the save's temporary file, Launcher.ini.<random>, complete: Qt
+// gives the unnamed file (O_TMPFILE) that name just before renaming it, so a
+// kill between the two leaves it. Returns -1 for anything else.
+int RemoveLeftovers(const QString &directory, const QByteArray &saved)
+{
+    static const QRegularExpression temporaryName(QStringLiteral("^Launcher\\.ini\\..+$"));
+    int count = 0;
+    for (const QString &entry : DirectoryEntries(directory)) {
+        if (entry == QLatin1String("Launcher.ini"))
+            continue;
+        const QString path = directory + u'/' + entry;
+        if (!temporaryName.match(entry).hasMatch() || ReadFile(path) != saved || !QFile::remove(path))
+            return -1;
+        ++count;
+    }
+    return count;
 }
 
 // Starts a launcher on the environment and returns it once its event loop
@@ -302,7 +322,7 @@ void FaultsTest::killDuringSave()
     }
 
     QRandomGenerator random(20240606);
-    int before = 0, during = 0, committed = 0, exited = 0;
+    int before = 0, during = 0, committed = 0, exited = 0, leftovers = 0;
     for (int kill = 0; kill < 100; ++kill) {
         WriteFile(env.userConfigPath(), previous);
         const auto launcher = StartRunning(env);
@@ -322,6 +342,9 @@ void FaultsTest::killDuringSave()
                  qPrintable(QStringLiteral("kill %1 after %2 us: %3 bytes of neither content")
                                 .arg(kill).arg(delay).arg(bytes.size())));
         QVERIFY(LoadsWithProfiles(bytes, LargeProfileCount));
+        const int left = RemoveLeftovers(directory, saved);
+        QVERIFY2(left >= 0, qPrintable(DirectoryEntries(directory).join(u' ')));
+        leftovers += left;
         QCOMPARE(DirectoryEntries(directory), QStringList({QStringLiteral("Launcher.ini")}));
         if (state != 'T')
             ++exited;
@@ -333,8 +356,8 @@ void FaultsTest::killDuringSave()
             ++before;
     }
     qInfo("100 kills within %lld us of SIGTERM: %d before the write, %d during it, %d after it "
-          "(%d before the launcher exited, %d once it had exited)",
-          span, before, during, committed + exited, committed, exited);
+          "(%d before the launcher exited, %d once it had exited); %d temporary files left behind",
+          span, before, during, committed + exited, committed, exited, leftovers);
     // The kills must have hit the write itself and both sides of it.
     QVERIFY(before > 0);
     QVERIFY(during > 0);
