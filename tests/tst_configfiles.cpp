@@ -98,7 +98,8 @@ private slots:
     void outdatedUserFile();
     void earlierBackupsAreKept();
     void outdatedDefaultFile();
-    void unusableUserFile();
+    void linkIntoExistingFolder();
+    void failedSaveIsReported_data();
     void failedSaveIsReported();
     void fatalWithoutConfiguration();
 
@@ -259,47 +260,73 @@ void ConfigFilesTest::outdatedDefaultFile()
     QVERIFY(saved.endsWith("[Input]\n\"Default\"\t\"\"\n\n"));
 }
 
-void ConfigFilesTest::unusableUserFile()
+void ConfigFilesTest::linkIntoExistingFolder()
 {
-    // A directory in the place of the file cannot be read: the default is
-    // used without a word. It cannot be replaced either, which is reported.
-    QDir().mkpath(data->userConfigPath());
-    MessageCapture capture;
-    {
-        ModalAnswerer answerer({ClickButton(QStringLiteral("OK"))});
-        {
-            MainWindow window;
-            QVERIFY(answerer.seen().isEmpty());
-            QCOMPARE(ProfileNames(window), QStringList({"Shipped", "Shipped phone"}));
-        }
-        QCOMPARE(answerer.seen().size(), 1);
-        QCOMPARE(answerer.seen().first().className, QStringLiteral("QMessageBox"));
-        QVERIFY(answerer.seen().first().text.contains(data->userConfigPath()));
-    }
-    QVERIFY(QFileInfo(data->userConfigPath()).isDir());
-    QCOMPARE(capture.messages().filter(QStringLiteral("Unable to save")).size(), 1);
+    // A dangling symlink as the user's file: the default is used without a
+    // word, and the save creates the file the link points to.
+    const QString synced = data->path() + QStringLiteral("/Synced/Launcher.ini");
+    QVERIFY(QDir().mkpath(QFileInfo(synced).path()) && QDir().mkpath(QFileInfo(data->userConfigPath()).path()));
+    QVERIFY(QFile::link(synced, data->userConfigPath()));
+    ModalAnswerer answerer;
+    delete new MainWindow;
+    QVERIFY(answerer.seen().isEmpty());
+    QCOMPARE(QFileInfo(data->userConfigPath()).symLinkTarget(), synced);
+    QCOMPARE(ReadFile(synced), canonicalDefault);
+    QCOMPARE(DirectoryEntries(QFileInfo(data->userConfigPath()).path()), QStringList({"Launcher.ini"}));
+}
+
+void ConfigFilesTest::failedSaveIsReported_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QString>("reason"); // in the message, after the path
+    QTest::newRow("directory as Launcher.ini") << "directory" << "";
+    QTest::newRow("file where the Zelvane directory should be") << "file" << "The directory %1/Zelvane cannot be";
+    QTest::newRow("link into a folder that is gone") << "link" << "No such file";
 }
 
 void ConfigFilesTest::failedSaveIsReported()
 {
-    // A file where the Zelvane directory should be: the save cannot even
-    // create its directory. The user is told, naming the path.
-    WriteFile(data->path() + "/Zelvane", "not a directory");
+    // The default is used without a word; the save at the end fails, the
+    // user is told, naming the path and why, and what is on disk stays.
+    QFETCH(QString, fault);
+    QFETCH(QString, reason);
+    const QString zelvane = data->path() + QStringLiteral("/Zelvane");
+    const QString unmounted = data->path() + QStringLiteral("/Unmounted/Launcher.ini");
+    if (fault == QLatin1String("directory")) {
+        QVERIFY(QDir().mkpath(data->userConfigPath()));
+    } else if (fault == QLatin1String("file")) {
+        WriteFile(zelvane, "not a directory");
+    } else {
+        QVERIFY(QDir().mkpath(zelvane));
+        QVERIFY(QFile::link(unmounted, data->userConfigPath()));
+    }
     MessageCapture capture;
     ModalAnswerer answerer({ClickButton(QStringLiteral("OK"))});
     {
         MainWindow window;
+        QVERIFY(answerer.seen().isEmpty());
+        QCOMPARE(ProfileNames(window), QStringList({"Shipped", "Shipped phone"}));
         WindowWidgets(window).argumentsEdit->setText(QStringLiteral("-edited"));
     }
     QCOMPARE(answerer.seen().size(), 1);
     const SeenDialog report = answerer.seen().first();
+    QCOMPARE(report.className, QStringLiteral("QMessageBox"));
     QCOMPARE(report.title, QStringLiteral("Zelvane Emulator Launcher"));
-    QVERIFY2(report.text.contains(data->userConfigPath()), qPrintable(report.text));
-    QVERIFY2(report.text.contains(data->path() + "/Zelvane"), qPrintable(report.text));
+    const QString named = QStringLiteral("Unable to save the configuration to %1.\n\n").arg(data->userConfigPath());
+    QVERIFY2(report.text.startsWith(named + reason.replace(QStringLiteral("%1"), data->path())), qPrintable(report.text));
     const QStringList lines = capture.messages().filter(QStringLiteral("Unable to save"));
     QCOMPARE(lines.size(), 1);
-    QVERIFY(lines.first().contains(data->userConfigPath()));
-    QCOMPARE(ReadFile(data->path() + "/Zelvane"), QByteArray("not a directory"));
+    QVERIFY(lines.first().startsWith(QStringLiteral("Unable to save the configuration to ") + data->userConfigPath()));
+
+    if (fault == QLatin1String("directory")) {
+        QVERIFY(QFileInfo(data->userConfigPath()).isDir());
+    } else if (fault == QLatin1String("file")) {
+        QCOMPARE(ReadFile(zelvane), QByteArray("not a directory"));
+    } else {
+        QCOMPARE(QFileInfo(data->userConfigPath()).symLinkTarget(), unmounted);
+        QVERIFY(!QFileInfo::exists(QFileInfo(unmounted).path()));
+        QCOMPARE(DirectoryEntries(zelvane), QStringList({"Launcher.ini"}));
+    }
 }
 
 void ConfigFilesTest::fatalWithoutConfiguration()

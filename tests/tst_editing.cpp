@@ -3,15 +3,12 @@
 // saved Launcher.ini.
 #include "adddlg.h"
 #include "modalanswerer.h"
-#include "testenvironment.h"
 #include "windowwidgets.h"
 
 #include <QInputDialog>
 #include <QListWidget>
 #include <QScreen>
 #include <QTest>
-
-#include <memory>
 
 namespace {
 
@@ -27,22 +24,6 @@ const QByteArray sampleConfig = "$VERSION\t106\n"
                                 "[PixelDensity]\n\"D0\"\t\"\"\n\"D1\"\t\" -ppi 160\"\n\"D2\"\t\" -ppi 240\"\n"
                                 "\"D3\"\t\" -ppi 320\"\n"
                                 "[Input]\n\"I0\"\t\"\"\n\"I1\"\t\" -touch\"\n";
-
-QStringList Items(const QListWidget *list)
-{
-    QStringList items;
-    for (int i = 0; i < list->count(); ++i)
-        items << list->item(i)->text();
-    return items;
-}
-
-QStringList Items(const QComboBox *combo)
-{
-    QStringList items;
-    for (int i = 0; i < combo->count(); ++i)
-        items << combo->itemText(i);
-    return items;
-}
 
 // Fills the add dialog's rows by typing, then clicks OK; a dialog whose OK
 // stays disabled is rejected so that the test fails instead of hanging.
@@ -78,13 +59,13 @@ ModalAnswerer::Answer ExpectNameThenEnter(const QString &offered, const QString 
 
 } // namespace
 
-class EditingTest : public QObject
+class EditingTest : public QObject, WindowFixture
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
+    void init() { openWindow(sampleConfig); }
+    void cleanup() { closeWindow(); }
     void addProfile();
     void replaceProfile();
     void updateProfile();
@@ -93,53 +74,7 @@ private slots:
     void addResolution();
     void addPixelDensity();
     void removeOptions();
-
-private:
-    void openWindow();
-    void selectRow(int row);
-    QByteArray closeAndReadFile();
-
-    std::unique_ptr<TestDataDir> data;
-    std::unique_ptr<MainWindow> window;
-    std::unique_ptr<WindowWidgets> w;
 };
-
-void EditingTest::init()
-{
-    data = std::make_unique<TestDataDir>();
-    openWindow();
-}
-
-void EditingTest::cleanup()
-{
-    w.reset();
-    window.reset();
-    data.reset();
-}
-
-void EditingTest::openWindow()
-{
-    data->writeUserConfig(sampleConfig);
-    window = std::make_unique<MainWindow>();
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    w = std::make_unique<WindowWidgets>(*window);
-}
-
-void EditingTest::selectRow(int row)
-{
-    QListWidget *list = w->profileList;
-    list->scrollToItem(list->item(row));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
-    QCOMPARE(list->currentRow(), row);
-}
-
-QByteArray EditingTest::closeAndReadFile()
-{
-    w.reset();
-    window.reset();
-    return data->readUserConfig();
-}
 
 void EditingTest::addProfile()
 {

@@ -1,12 +1,11 @@
 // The widget-free rules behind the window's edits: how profiles follow the
 // removal of an option, and which typed text Launcher.ini keeps as typed.
-#include "configformat.h"
+#include "configio.h"
 #include "optionremoval.h"
 #include "storabletext.h"
 
 #include <QRegularExpression>
 #include <QTest>
-#include <QTextStream>
 
 class EditingRulesTest : public QObject
 {
@@ -33,15 +32,9 @@ Profile MakeProfile(const QString &name, int resolution, int pixelDensity, const
 // The profile as a saved Launcher.ini gives it back.
 Profile RoundTrip(const Profile &profile)
 {
-    std::vector<OptionCategory> categories = NewCategories();
-    StageProfiles(categories, {profile});
-    QString file;
-    QTextStream out(&file);
-    WriteConfig(out, categories);
-    out.flush();
-    QTextStream in(&file);
-    ConfigText config = ReadConfig(in);
-    return CompleteModel(config.categories).at(0);
+    ConfigModel model;
+    model.profiles = {profile};
+    return LoadModel(SaveModel(model)).profiles.at(0);
 }
 
 // What loading makes of typed arguments that survive: one space before each word.

@@ -1,19 +1,18 @@
 // Faults around the user's configuration file: the launcher killed while it
-// saves, a full disk, files it may not read and a dangling symlink. Whatever
+// saves, a full disk and files it may not read. Whatever
 // happens, Launcher.ini holds either the previous or the new content, and a
 // save that fails is reported and leaves the previous file as it was.
 #include "childprocess.h"
 #include "modalanswerer.h"
 #include "testenvironment.h"
 
-#include "configformat.h"
+#include "configio.h"
 #include "launcher.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QRegularExpression>
-#include <QTextStream>
 #include <QThread>
 #include <QtTest>
 
@@ -21,7 +20,6 @@
 #include <optional>
 #include <limits>
 #include <sys/resource.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace
@@ -49,35 +47,17 @@ QByteArray HandEditedConfig(int profileCount, const QByteArray &namePrefix = "Pr
     return text;
 }
 
-ConfigText Read(QByteArray bytes)
-{
-    QTextStream in(&bytes, QIODevice::ReadOnly);
-    return ReadConfig(in);
-}
-
 // What the launcher writes for a model loaded from these bytes.
 QByteArray SavedForm(const QByteArray &bytes)
 {
-    ConfigText config = Read(bytes);
-    const std::vector<Profile> profiles = CompleteModel(config.categories);
-    StageProfiles(config.categories, profiles);
-    QByteArray saved;
-    QTextStream out(&saved, QIODevice::WriteOnly);
-    WriteConfig(out, config.categories);
-    out.flush();
-    return saved;
+    return SaveModel(LoadModel(bytes));
 }
 
 // True when the bytes load as a current file with this many profiles.
 bool LoadsWithProfiles(const QByteArray &bytes, int profileCount)
 {
-    ConfigText config = Read(bytes);
-    return IsSupportedConfigVersion(config.version) && int(CompleteModel(config.categories).size()) == profileCount;
-}
-
-QStringList DirectoryEntries(const QString &path)
-{
-    return QDir(path).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
+    const ConfigModel model = LoadModel(bytes);
+    return IsSupportedConfigVersion(model.version) && int(model.profiles.size()) == profileCount;
 }
 
 // The process state letter from /proc/<pid>/stat: R, S, T (stopped), Z
@@ -107,12 +87,6 @@ QString TemporaryFileIn(qint64 pid, const QString &directory, const QString &exc
     return QString();
 }
 
-ino_t Inode(const QString &path)
-{
-    struct stat info = {};
-    return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_ino : 0;
-}
-
 // Removes and counts what a kill left beside Launcher.ini. The one thing
 // allowed is the save's temporary file, Launcher.ini.<random>, complete: Qt
 // gives the unnamed file (O_TMPFILE) that name just before renaming it, so a
@@ -137,10 +111,8 @@ int RemoveLeftovers(const QString &directory, const QByteArray &saved)
 // and it acknowledges a second start.
 std::unique_ptr<ChildProcess> StartRunning(const ChildEnvironment &env)
 {
-    auto launcher = env.start(LauncherPath());
-    launcher->setReadChannel(QProcess::StandardError);
-    const QString lookup = QStringLiteral("GetFileName( 0 ): result= \"%1\" ").arg(env.userConfigPath());
-    if (!WaitForLine(*launcher, lookup, 10000))
+    auto launcher = StartWindow(env, 10000);
+    if (!launcher)
         return nullptr;
     const ChildResult second = env.run(LauncherPath(), {}, 20000);
     return second.exitCode == 0 && launcher->state() == QProcess::Running ? std::move(launcher) : nullptr;
@@ -240,18 +212,32 @@ private:
     QTemporaryDir dir;
 };
 
+// One undisturbed SIGTERM: how many microseconds after the signal the
+// launcher had exited having saved the expected file, or -1.
+qint64 MeasureSave(const ChildEnvironment &env, const QByteArray &previous, const QByteArray &saved)
+{
+    WriteFile(env.userConfigPath(), previous);
+    const auto launcher = StartRunning(env);
+    if (!launcher)
+        return -1;
+    QElapsedTimer clock;
+    clock.start();
+    launcher->signal(SIGTERM);
+    if (!launcher->waitForFinished(20000) || launcher->exitCode() != 0 || ReadFile(env.userConfigPath()) != saved)
+        return -1;
+    return clock.nsecsElapsed() / 1000;
+}
+
 // Runs the launcher until it has looked for the user's file, then ends it
 // with SIGTERM, which cancels any dialog and saves as a normal end does.
 ChildResult RunAndQuit(const ChildEnvironment &env, const QStringList &prefix, const QString &launcher)
 {
-    const QStringList command = prefix + QStringList(launcher);
-    const auto process = env.start(command.first(), command.mid(1));
-    process->setReadChannel(QProcess::StandardError);
-    const QString lookup = QStringLiteral("GetFileName( 0 ): result= \"%1\" ").arg(env.userConfigPath());
-    const bool started = WaitForLine(*process, lookup, 10000);
+    const auto process = StartWindow(env, 10000, launcher, prefix);
+    if (!process)
+        return {-1, 0, QByteArray()};
     process->signal(SIGTERM);
     const bool ended = process->waitForFinished(10000) && process->exitStatus() == QProcess::NormalExit;
-    return {started && ended ? process->exitCode() : -1, 0, process->readAllStandardError()};
+    return {ended ? process->exitCode() : -1, 0, process->readAllStandardError()};
 }
 
 } // namespace
@@ -263,44 +249,8 @@ class FaultsTest : public QObject
 private slots:
     void killDuringSave();
     void fullDisk();
-    void danglingSymlink();
     void unreadableFiles();
-
-private:
-    qint64 MeasureSave(const ChildEnvironment &env, const QByteArray &previous, const QByteArray &saved);
 };
-
-// One undisturbed SIGTERM: checks the save and returns how many
-// microseconds after the signal the launcher had exited, or -1.
-qint64 FaultsTest::MeasureSave(const ChildEnvironment &env, const QByteArray &previous, const QByteArray &saved)
-{
-    WriteFile(env.userConfigPath(), previous);
-    const ino_t before = Inode(env.userConfigPath());
-    const auto launcher = StartRunning(env);
-    if (!launcher)
-        return -1;
-    const qint64 pid = launcher->processId();
-    const QString directory = QFileInfo(env.userConfigPath()).path();
-    QElapsedTimer clock;
-    clock.start();
-    launcher->signal(SIGTERM);
-    qint64 writeStart = -1;
-    qint64 commit = -1;
-    QString temporary;
-    // Polled once a millisecond, so the launcher keeps its speed.
-    for (; commit < 0 && clock.elapsed() < 20000; QThread::usleep(1000)) {
-        if (writeStart < 0 && !(temporary = TemporaryFileIn(pid, directory, env.userConfigPath())).isEmpty())
-            writeStart = clock.nsecsElapsed() / 1000;
-        if (Inode(env.userConfigPath()) != before)
-            commit = clock.nsecsElapsed() / 1000;
-    }
-    if (!launcher->waitForFinished(20000) || launcher->exitCode() != 0 || ReadFile(env.userConfigPath()) != saved)
-        return -1;
-    const qint64 exit = clock.nsecsElapsed() / 1000;
-    qInfo("Undisturbed save: temporary file from %lld us (%s), in place at %lld us, exit at %lld us after SIGTERM",
-          writeStart, qPrintable(temporary), commit, exit);
-    return exit;
-}
 
 void FaultsTest::killDuringSave()
 {
@@ -403,45 +353,6 @@ void FaultsTest::fullDisk()
     delete new MainWindow;
     QVERIFY(answerer.seen().isEmpty());
     QCOMPARE(data.readUserConfig(), saved);
-}
-
-void FaultsTest::danglingSymlink()
-{
-    TestDataDir data;
-    const QString directory = QFileInfo(data.userConfigPath()).path();
-    QVERIFY(QDir().mkpath(directory));
-    const QByteArray shipped = ReadFile(QCoreApplication::applicationDirPath() + "/../Resources/LauncherDefault.ini");
-    QVERIFY(!shipped.isEmpty());
-
-    // Into a folder that exists: the shipped default is used without a
-    // word, and the save creates the file the link points to.
-    const QString synced = data.path() + QStringLiteral("/Synced/Launcher.ini");
-    QVERIFY(QDir().mkpath(QFileInfo(synced).path()));
-    QVERIFY(QFile::link(synced, data.userConfigPath()));
-    {
-        ModalAnswerer answerer;
-        delete new MainWindow;
-        QVERIFY(answerer.seen().isEmpty());
-    }
-    QCOMPARE(QFileInfo(data.userConfigPath()).symLinkTarget(), synced);
-    QCOMPARE(ReadFile(synced), SavedForm(shipped));
-    QCOMPARE(DirectoryEntries(directory), QStringList({"Launcher.ini"}));
-
-    // Into a folder that is gone, such as an unmounted share: the save
-    // fails and says so, and the link stays for when the share is back.
-    const QString unmounted = data.path() + QStringLiteral("/Unmounted/Launcher.ini");
-    QVERIFY(QFile::remove(data.userConfigPath()));
-    QVERIFY(QFile::link(unmounted, data.userConfigPath()));
-    MessageCapture capture;
-    ModalAnswerer answerer({ClickButton(QStringLiteral("OK"))});
-    delete new MainWindow;
-    QCOMPARE(answerer.seen().size(), 1);
-    QVERIFY2(answerer.seen().first().text.contains(data.userConfigPath() + QStringLiteral(".\n\nNo such file")),
-             qPrintable(answerer.seen().first().text));
-    QCOMPARE(capture.messages().filter(QStringLiteral("Unable to save the configuration to")).size(), 1);
-    QCOMPARE(QFileInfo(data.userConfigPath()).symLinkTarget(), unmounted);
-    QVERIFY(!QFileInfo::exists(QFileInfo(unmounted).path()));
-    QCOMPARE(DirectoryEntries(directory), QStringList({"Launcher.ini"}));
 }
 
 void FaultsTest::unreadableFiles()

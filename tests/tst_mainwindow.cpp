@@ -1,7 +1,6 @@
 // The launcher window: how it is built from the configuration, and how its
 // buttons follow the selected profile and every edit.
 #include "modalanswerer.h"
-#include "testenvironment.h"
 #include "windowwidgets.h"
 
 #include <QDialogButtonBox>
@@ -11,8 +10,6 @@
 #include <QScrollBar>
 #include <QStyleOptionSlider>
 #include <QTest>
-
-#include <memory>
 
 namespace {
 
@@ -27,31 +24,14 @@ const QByteArray sampleConfig = "$VERSION\t106\n"
                                 "[PixelDensity]\n\"D0\"\t\"\"\n\"D1\"\t\" -ppi 160\"\n\"D2\"\t\" -ppi 240\"\n"
                                 "[Input]\n\"I0\"\t\"\"\n\"I1\"\t\" -touch\"\n";
 
-QStringList Items(const QComboBox *combo)
-{
-    QStringList items;
-    for (int i = 0; i < combo->count(); ++i)
-        items << combo->itemText(i);
-    return items;
-}
-
-QStringList Items(const QListWidget *list)
-{
-    QStringList items;
-    for (int i = 0; i < list->count(); ++i)
-        items << list->item(i)->text();
-    return items;
-}
-
 } // namespace
 
-class MainWindowTest : public QObject
+class MainWindowTest : public QObject, WindowFixture
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
+    void cleanup() { closeWindow(); }
     void widgetTree();
     void initialState();
     void switchingProfiles();
@@ -61,39 +41,17 @@ private slots:
     void profileListSizeHint();
 
 private:
-    void openWindow(const QByteArray &config = sampleConfig);
-
-    std::unique_ptr<TestDataDir> data;
-    std::unique_ptr<MainWindow> window;
-    std::unique_ptr<WindowWidgets> w;
+    void open(const QByteArray &config = sampleConfig)
+    {
+        ModalAnswerer noDialogs;
+        openWindow(config);
+        QVERIFY(noDialogs.seen().isEmpty());
+    }
 };
-
-void MainWindowTest::init()
-{
-    data = std::make_unique<TestDataDir>();
-}
-
-void MainWindowTest::cleanup()
-{
-    w.reset();
-    window.reset();
-    data.reset();
-}
-
-void MainWindowTest::openWindow(const QByteArray &config)
-{
-    data->writeUserConfig(config);
-    ModalAnswerer noDialogs;
-    window = std::make_unique<MainWindow>();
-    QVERIFY(noDialogs.seen().isEmpty());
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    w = std::make_unique<WindowWidgets>(*window);
-}
 
 void MainWindowTest::widgetTree()
 {
-    openWindow();
+    open();
     QCOMPARE(window->windowTitle(), QStringLiteral("Zelvane Emulator"));
     auto *group = window->findChild<QGroupBox *>();
     QCOMPARE(group->title(), QStringLiteral("Profile"));
@@ -134,7 +92,7 @@ void MainWindowTest::widgetTree()
 
 void MainWindowTest::initialState()
 {
-    openWindow();
+    open();
     QCOMPARE(w->profileList->currentRow(), 0);
     QCOMPARE(w->resolutionCombo->currentIndex(), 2);
     QCOMPARE(w->pixelDensityCombo->currentIndex(), 1);
@@ -146,9 +104,8 @@ void MainWindowTest::initialState()
     // Disabled although profile 0 selects options other than the first.
     QVERIFY(!w->removeResolutionButton->isEnabled());
     QVERIFY(!w->removePixelDensityButton->isEnabled());
-    for (QWidget *enabled : {static_cast<QWidget *>(w->addResolutionButton), static_cast<QWidget *>(w->helpButton),
-                             static_cast<QWidget *>(w->launchButton), static_cast<QWidget *>(w->argumentsEdit)})
-        QVERIFY(enabled->isEnabled());
+    QVERIFY(w->addResolutionButton->isEnabled() && w->helpButton->isEnabled() && w->launchButton->isEnabled() &&
+            w->argumentsEdit->isEnabled());
 
     // Coming back to a non-first option after leaving it enables Remove.
     w->resolutionCombo->setCurrentIndex(0);
@@ -159,7 +116,7 @@ void MainWindowTest::initialState()
 
 void MainWindowTest::switchingProfiles()
 {
-    openWindow();
+    open();
     w->profileList->setCurrentRow(3);
     QCOMPARE(w->resolutionCombo->currentIndex(), 2);
     QCOMPARE(w->pixelDensityCombo->currentIndex(), 2);
@@ -169,10 +126,7 @@ void MainWindowTest::switchingProfiles()
     QVERIFY(w->removeProfileButton->isEnabled());
     QVERIFY(w->removePixelDensityButton->isEnabled());
 
-    // A click in the list, as a user would.
-    const QRect phoneRow = w->profileList->visualItemRect(w->profileList->item(1));
-    QTest::mouseClick(w->profileList->viewport(), Qt::LeftButton, {}, phoneRow.center());
-    QCOMPARE(w->profileList->currentRow(), 1);
+    selectRow(1);
     QCOMPARE(w->resolutionCombo->currentIndex(), 1);
     QCOMPARE(w->pixelDensityCombo->currentIndex(), 0);
     QCOMPARE(w->inputCombo->currentIndex(), 0);
@@ -192,7 +146,7 @@ void MainWindowTest::switchingProfiles()
 
 void MainWindowTest::addUpdateFollowsEdits()
 {
-    openWindow();
+    open();
     w->argumentsEdit->setFocus();
     w->argumentsEdit->end(false);
     QTest::keyClick(w->argumentsEdit, Qt::Key_Z);
@@ -231,7 +185,7 @@ void MainWindowTest::addUpdateFollowsEdits()
 
 void MainWindowTest::removeButtonsFollowIndexes()
 {
-    openWindow();
+    open();
     for (auto [combo, remove] : {std::pair{w->resolutionCombo, w->removeResolutionButton},
                                  std::pair{w->pixelDensityCombo, w->removePixelDensityButton}}) {
         combo->setCurrentIndex(0);
@@ -254,7 +208,7 @@ void MainWindowTest::removeButtonsFollowIndexes()
 
 void MainWindowTest::outOfRangeSelection()
 {
-    openWindow();
+    open();
     w->profileList->setCurrentRow(2);
     // Neither 99 nor -1 is an item: both combo boxes have no current item.
     QCOMPARE(w->resolutionCombo->currentIndex(), -1);
@@ -266,7 +220,7 @@ void MainWindowTest::outOfRangeSelection()
     QVERIFY(w->addUpdateButton->isEnabled());
 
     // A profile 0 out of range is shown the same way at start-up.
-    openWindow("$VERSION 106\n[Profile]\n\"Odd\"\t\"[Input] 5\"\n[Input]\n\"I0\"\t\"\"\n");
+    open("$VERSION 106\n[Profile]\n\"Odd\"\t\"[Input] 5\"\n[Input]\n\"I0\"\t\"\"\n");
     QCOMPARE(w->inputCombo->currentIndex(), -1);
     QVERIFY(w->addUpdateButton->isEnabled());
     QCOMPARE(w->resolutionCombo->currentIndex(), 0);
@@ -274,7 +228,7 @@ void MainWindowTest::outOfRangeSelection()
 
 void MainWindowTest::profileListSizeHint()
 {
-    openWindow();
+    open();
     ProfileQListWidget *list = w->profileList;
     const QStyleOptionSlider option;
     const int extent = list->verticalScrollBar()->style()->pixelMetric(QStyle::PM_ScrollBarExtent, &option,

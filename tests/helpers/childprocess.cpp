@@ -60,6 +60,26 @@ QString HelperPath()
     return QCoreApplication::applicationDirPath() + QStringLiteral("/singleinstance-helper");
 }
 
+QString UserFileLookup(const ChildEnvironment &env)
+{
+    return QStringLiteral("GetFileName( 0 ): result= \"%1\" ").arg(env.userConfigPath());
+}
+
+std::unique_ptr<ChildProcess> StartWindow(const ChildEnvironment &env, int timeout, const QString &program,
+                                          const QStringList &prefix)
+{
+    const QStringList command = prefix + QStringList(program);
+    auto launcher = env.start(command.first(), command.mid(1));
+    launcher->setReadChannel(QProcess::StandardError);
+    return WaitForLine(*launcher, UserFileLookup(env), timeout) ? std::move(launcher) : nullptr;
+}
+
+bool Quit(ChildProcess &launcher)
+{
+    return launcher.signal(SIGTERM) && launcher.waitForFinished(10000) &&
+           launcher.exitStatus() == QProcess::NormalExit && launcher.exitCode() == 0;
+}
+
 bool WaitForLine(QProcess &process, const QString &line, int timeout)
 {
     const QDeadlineTimer deadline(timeout);

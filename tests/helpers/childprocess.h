@@ -26,18 +26,9 @@ struct ChildResult {
 class ChildEnvironment
 {
 public:
-    QString dataHome() const
-    {
-        return data.path();
-    }
-    QString runtimeDir() const
-    {
-        return runtime.path();
-    }
-    QString userConfigPath() const
-    {
-        return data.path() + QStringLiteral("/Zelvane/Launcher.ini");
-    }
+    QString dataHome() const { return data.path(); }
+    QString runtimeDir() const { return runtime.path(); }
+    QString userConfigPath() const { return data.path() + QStringLiteral("/Zelvane/Launcher.ini"); }
     QStringList runtimeEntries() const;
 
     std::unique_ptr<ChildProcess> start(const QString &program, const QStringList &arguments = {}) const;
@@ -50,6 +41,16 @@ private:
 
 QString LauncherPath();
 QString HelperPath();
+
+// The trace line of the lookup of the user's file: a launcher prints it
+// only as the running instance, when it builds its window.
+QString UserFileLookup(const ChildEnvironment &env);
+// Starts a launcher (with a command such as setpriv's before it) and waits
+// for that line. Null when it did not come within the timeout.
+std::unique_ptr<ChildProcess> StartWindow(const ChildEnvironment &env, int timeout = 5000,
+                                          const QString &program = LauncherPath(), const QStringList &prefix = {});
+// Ends a launcher with SIGTERM: true when it exits normally with status 0.
+bool Quit(ChildProcess &launcher);
 
 // Reads the program's standard output up to the given line.
 bool WaitForLine(QProcess &process, const QString &line, int timeout);

@@ -77,6 +77,11 @@ QByteArray ReadFile(const QString &path)
     return file.readAll();
 }
 
+QStringList DirectoryEntries(const QString &path)
+{
+    return QDir(path).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+
 void WriteFile(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);

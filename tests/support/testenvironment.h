@@ -36,4 +36,5 @@ public:
 };
 
 QByteArray ReadFile(const QString &path);
+QStringList DirectoryEntries(const QString &path); // hidden ones too, without . and ..
 void WriteFile(const QString &path, const QByteArray &bytes);

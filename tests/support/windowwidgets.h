@@ -2,10 +2,13 @@
 
 #include "launcher.h"
 #include "profilelistwidget.h"
+#include "testenvironment.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+
+#include <memory>
 
 // The launcher window's controls, found by their object names, so tests
 // drive the same widgets a user clicks.
@@ -50,4 +53,21 @@ private:
             qFatal("The window has no %s", name);
         return widget;
     }
+};
+
+QStringList Items(const QListWidget *list);
+QStringList Items(const QComboBox *combo);
+
+// A shown launcher window on a user file of its own, for window tests.
+class WindowFixture
+{
+public:
+    void openWindow(const QByteArray &config); // closes any window open before
+    void closeWindow();
+    QByteArray closeAndReadFile();
+    void selectRow(int row); // by a click, as a user would
+
+    std::unique_ptr<TestDataDir> data;
+    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<WindowWidgets> w;
 };
