@@ -1,20 +1,14 @@
-#include "launcher.h"
+// Launch and Help: the exact arguments a recording emulator receives, a
+// failed start, and the help page handed to the desktop. This program lives
+// in its own bin/ directory, so it controls the Resources beside it.
 #include "modalanswerer.h"
-#include "testenvironment.h"
+#include "windowwidgets.h"
 
-#include <QComboBox>
 #include <QDesktopServices>
 #include <QDir>
-#include <QFormLayout>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
 #include <QSaveFile>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <memory>
 
 namespace {
 
@@ -60,40 +54,16 @@ void InstallEmulator(QFileDevice::Permissions permissions)
         qFatal("Cannot install the recording emulator at %s", qPrintable(EmulatorPath()));
 }
 
-QComboBox *Combo(MainWindow &window, const QString &label)
-{
-    auto *form = window.findChild<QFormLayout *>();
-    for (int row = 0; form && row < form->rowCount(); ++row) {
-        QLayoutItem *labelItem = form->itemAt(row, QFormLayout::LabelRole);
-        auto *text = labelItem ? qobject_cast<QLabel *>(labelItem->widget()) : nullptr;
-        if (text && text->text() == label)
-            return qobject_cast<QComboBox *>(form->itemAt(row, QFormLayout::FieldRole)->layout()->itemAt(0)->widget());
-    }
-    qFatal("No combo box labelled %s", qPrintable(label));
-}
-
-QPushButton *Button(MainWindow &window, const QString &text)
-{
-    for (QPushButton *button : window.findChildren<QPushButton *>()) {
-        if (button->text() == text)
-            return button;
-    }
-    qFatal("No button %s", qPrintable(text));
-}
-
-void Click(MainWindow &window, const QString &text)
-{
-    QTest::mouseClick(Button(window, text), Qt::LeftButton);
-}
-
 // What a user sees of the window's choices and profile buttons.
-QStringList WindowState(MainWindow &window)
+QStringList WindowState(const WindowWidgets &w)
 {
-    QStringList state{QString::number(window.findChild<QListWidget *>()->currentRow())};
-    for (const QString &label : {QStringLiteral("Resolution"), QStringLiteral("Pixel Density"), QStringLiteral("Input")})
-        state << QString::number(Combo(window, label)->currentIndex());
-    state << window.findChild<QLineEdit *>()->text();
-    for (QPushButton *button : window.findChildren<QPushButton *>())
+    QStringList state{QString::number(w.profileList->currentRow())};
+    for (QComboBox *combo : {w.resolutionCombo, w.pixelDensityCombo, w.inputCombo})
+        state << QString::number(combo->currentIndex());
+    state << w.argumentsEdit->text();
+    for (QPushButton *button : {w.addUpdateButton, w.removeProfileButton, w.addResolutionButton,
+                                w.removeResolutionButton, w.addPixelDensityButton, w.removePixelDensityButton,
+                                w.helpButton, w.launchButton})
         state << button->text() + (button->isEnabled() ? QStringLiteral(" on") : QStringLiteral(" off"));
     return state;
 }
@@ -112,12 +82,13 @@ public slots:
     void Open(const QUrl &url) { urls << url; }
 };
 
-class LaunchingTest : public QObject
+class LaunchingTest : public QObject, WindowFixture
 {
     Q_OBJECT
 
 private slots:
     void init();
+    void cleanup() { closeWindow(); }
     void commandLine_data();
     void commandLine();
     void unsavedChoicesAreLaunchedAsShown();
@@ -128,17 +99,13 @@ private slots:
 
 private:
     QList<QStringList> Recordings() const;
-    void ShowWindow(MainWindow &window);
 
-    std::unique_ptr<TestDataDir> dataDir;
     std::unique_ptr<QTemporaryDir> recordDir;
 };
 
 void LaunchingTest::init()
 {
-    dataDir.reset(); // first, so it restores the environment before the next one changes it
-    dataDir = std::make_unique<TestDataDir>();
-    dataDir->writeUserConfig(TestConfig);
+    openWindow(TestConfig);
     recordDir = std::make_unique<QTemporaryDir>();
     qputenv("ZELVANE_RECORD_DIR", recordDir->path().toLocal8Bit());
     InstallEmulator(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -158,12 +125,6 @@ QList<QStringList> LaunchingTest::Recordings() const
         recordings << arguments;
     }
     return recordings;
-}
-
-void LaunchingTest::ShowWindow(MainWindow &window)
-{
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
 }
 
 void LaunchingTest::commandLine_data()
@@ -202,54 +163,45 @@ void LaunchingTest::commandLine()
     QFETCH(QString, typed);
     QFETCH(QStringList, expected);
 
-    MainWindow window;
-    ShowWindow(window);
-    window.findChild<QListWidget *>()->setCurrentRow(profile);
-    const QStringList labels{"Resolution", "Pixel Density", "Input"};
+    w->profileList->setCurrentRow(profile);
+    const QList<QComboBox *> combos{w->resolutionCombo, w->pixelDensityCombo, w->inputCombo};
     for (int i = 0; i < choices.size(); ++i)
-        Combo(window, labels[i])->setCurrentIndex(choices[i]);
+        combos[i]->setCurrentIndex(choices[i]);
     if (type) {
-        auto *arguments = window.findChild<QLineEdit *>();
-        arguments->clear();
-        QTest::keyClicks(arguments, typed);
-        QCOMPARE(arguments->text(), typed);
+        w->argumentsEdit->clear();
+        QTest::keyClicks(w->argumentsEdit, typed);
+        QCOMPARE(w->argumentsEdit->text(), typed);
     }
 
-    Click(window, QStringLiteral("&Launch"));
+    QTest::mouseClick(w->launchButton, Qt::LeftButton);
     QTRY_COMPARE(Recordings().size(), 1);
     QCOMPARE(Recordings().first(), expected);
 }
 
 void LaunchingTest::unsavedChoicesAreLaunchedAsShown()
 {
-    MainWindow window;
-    ShowWindow(window);
-    auto *list = window.findChild<QListWidget *>();
-    QComboBox *resolution = Combo(window, QStringLiteral("Resolution"));
-    list->setCurrentRow(1);
-    resolution->setCurrentIndex(2);
-
-    Click(window, QStringLiteral("&Launch"));
+    w->profileList->setCurrentRow(1);
+    w->resolutionCombo->setCurrentIndex(2);
+    QTest::mouseClick(w->launchButton, Qt::LeftButton);
     QTRY_COMPARE(Recordings().size(), 1);
     QCOMPARE(Recordings().first(), (QStringList{"-x", "-ppi", "240", "-foo"}));
 
     // Launching stored nothing: the profile still differs from the window,
     // and reselecting it brings back its own resolution.
-    QVERIFY(Button(window, QStringLiteral("Update"))->isEnabled());
-    QCOMPARE(dataDir->readUserConfig(), TestConfig);
-    list->setCurrentRow(0);
-    list->setCurrentRow(1);
-    QCOMPARE(resolution->currentIndex(), 1);
+    QCOMPARE(w->addUpdateButton->text(), QStringLiteral("Update"));
+    QVERIFY(w->addUpdateButton->isEnabled());
+    QCOMPARE(data->readUserConfig(), TestConfig);
+    w->profileList->setCurrentRow(0);
+    w->profileList->setCurrentRow(1);
+    QCOMPARE(w->resolutionCombo->currentIndex(), 1);
 }
 
 void LaunchingTest::everyLaunchStartsAnEmulator()
 {
-    MainWindow window;
-    ShowWindow(window);
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-    window.findChild<QListWidget *>()->setCurrentRow(1);
-    Click(window, QStringLiteral("&Launch"));
-    QTest::keyClick(&window, Qt::Key_L, Qt::AltModifier);
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    w->profileList->setCurrentRow(1);
+    QTest::mouseClick(w->launchButton, Qt::LeftButton);
+    QTest::keyClick(window.get(), Qt::Key_L, Qt::AltModifier);
     const QStringList expected{"-windowsize", "480x800", "-ppi", "240", "-foo"};
     QTRY_COMPARE(Recordings(), (QList<QStringList>{expected, expected}));
 }
@@ -268,25 +220,22 @@ void LaunchingTest::failedStart()
     if (present)
         InstallEmulator(QFile::ReadOwner | QFile::WriteOwner);
 
-    MainWindow window;
-    ShowWindow(window);
-    window.findChild<QListWidget *>()->setCurrentRow(1);
-    Combo(window, QStringLiteral("Input"))->setCurrentIndex(1);
-    const QStringList before = WindowState(window);
-
+    w->profileList->setCurrentRow(1);
+    w->inputCombo->setCurrentIndex(1);
+    const QStringList before = WindowState(*w);
     ModalAnswerer answerer({ClickButton(QStringLiteral("OK"))});
-    Click(window, QStringLiteral("&Launch"));
+    QTest::mouseClick(w->launchButton, Qt::LeftButton);
     QCOMPARE(answerer.seen().size(), 1);
     const SeenDialog box = answerer.seen().first();
     QCOMPARE(box.className, QStringLiteral("QMessageBox"));
     QCOMPARE(box.title, QStringLiteral("Zelvane Emulator Launcher"));
     QCOMPARE(box.text, QStringLiteral("Failed to start Zelvane Emulator!"));
     QCOMPARE(box.buttons, QStringList{"OK"});
-    QCOMPARE(WindowState(window), before);
+    QCOMPARE(WindowState(*w), before);
 
     // Still usable: with the emulator in place the same click starts it.
     InstallEmulator(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    Click(window, QStringLiteral("&Launch"));
+    QTest::mouseClick(w->launchButton, Qt::LeftButton);
     QTRY_COMPARE(Recordings(), (QList<QStringList>{{"-windowsize", "480x800", "-ppi", "240z", "-foo"}}));
     QCOMPARE(answerer.seen().size(), 1);
 }
@@ -295,12 +244,9 @@ void LaunchingTest::helpOpensTheShippedPage()
 {
     UrlCatcher catcher;
     QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "Open");
-    MainWindow window;
-    ShowWindow(window);
-    auto *list = window.findChild<QListWidget *>();
     for (int row : {0, 2}) {
-        list->setCurrentRow(row);
-        Click(window, QStringLiteral("&Help"));
+        w->profileList->setCurrentRow(row);
+        QTest::mouseClick(w->helpButton, Qt::LeftButton);
     }
     QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
 
