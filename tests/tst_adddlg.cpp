@@ -92,9 +92,8 @@ void AddDlgTest::execLeavesTheTextsInFields()
     };
     answer({"Wide", "1024", "768"}, QStringLiteral("OK"));
     QCOMPARE(dialog.exec(), int(QDialog::Accepted));
-    QCOMPARE(dialog.fields[0].edit->text(), QStringLiteral("Wide"));
-    QCOMPARE(dialog.fields[1].edit->text(), QStringLiteral("1024"));
-    QCOMPARE(dialog.fields[2].edit->text(), QStringLiteral("768"));
+    QCOMPARE((QStringList{dialog.fields[0].edit->text(), dialog.fields[1].edit->text(), dialog.fields[2].edit->text()}),
+             QStringList({"Wide", "1024", "768"}));
 
     answer({}, QStringLiteral("Cancel"));
     QCOMPARE(dialog.exec(), int(QDialog::Rejected));

