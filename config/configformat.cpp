@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QSaveFile>
 #include <QTextStream>
 
@@ -41,11 +40,13 @@ bool ToInt(const QString &text, int *result)
 // The first token after "$VERSION" that is a number, if any.
 void ReadVersionLine(const QString &line, int *version)
 {
-    static const QRegularExpression separators(QStringLiteral("[ ,=\\t]+"));
-    const QStringList tokens = line.split(separators, Qt::KeepEmptyParts);
-    for (qsizetype i = 1; i < tokens.size(); ++i) {
-        if (!tokens[i].isEmpty() && ToInt(tokens[i], version))
+    qsizetype start = FirstToken(line).size() + 1;
+    for (qsizetype end = start; end <= line.size(); ++end) {
+        if (end < line.size() && !IsTokenSeparator(line[end]))
+            continue;
+        if (end > start && ToInt(line.mid(start, end - start), version))
             return;
+        start = end + 1;
     }
 }
 
