@@ -14,10 +14,10 @@
 #include <cstdio>
 #include <sys/resource.h>
 
-namespace {
-
-struct Model
+namespace
 {
+
+struct Model {
     std::vector<OptionCategory> categories;
     std::vector<Profile> profiles;
 };

@@ -9,7 +9,8 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
-namespace {
+namespace
+{
 
 class FirstFrameFilter : public QObject
 {

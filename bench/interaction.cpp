@@ -18,14 +18,16 @@
 #include <functional>
 #include <unistd.h>
 
-namespace {
+namespace
+{
 
 void WriteProfiles(const QString &path, int count)
 {
     std::vector<OptionCategory> categories = NewCategories();
     for (int c = ResolutionCategory; c <= InputCategory; ++c)
         for (int i = 0; i < 3; ++i)
-            categories[c].options.push_back({QStringLiteral("Option %1").arg(i), QStringLiteral(" -o%1").arg(i)});
+            categories[c].options.push_back(
+                {QStringLiteral("Option %1").arg(i), QStringLiteral(" -o%1").arg(i)});
     std::vector<Profile> profiles;
     for (int i = 0; i < count; ++i) {
         Profile profile;
@@ -76,8 +78,9 @@ int main(int argc, char *argv[])
         list->scrollToItem(list->item(row));
         QCoreApplication::processEvents();
         const QPoint where = list->visualItemRect(list->item(row)).center();
-        std::printf("switch %lld\n", static_cast<long long>(TimeAction(
-                                         [&] { QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, where); })));
+        std::printf("switch %lld\n", static_cast<long long>(TimeAction([&] {
+                        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, where);
+                    })));
         if (list->currentRow() != row)
             qFatal("The click did not select row %d", row);
         std::printf("type %lld\n",

@@ -14,7 +14,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
+namespace
+{
 
 QGridLayout *OptionRow(const QStringList &items, bool withButtons)
 {

@@ -7,16 +7,14 @@ class QComboBox;
 
 // One selectable choice of a category: the name shown in its combo box and
 // the command-line fragment it adds to the emulator's command line.
-struct Option
-{
+struct Option {
     QString name;
     QString value;
 };
 
 // One section of Launcher.ini, such as "[Resolution]", with its options in
 // file order. An option's position is its index, which profiles refer to.
-struct OptionCategory
-{
+struct OptionCategory {
     QString section;
     std::vector<Option> options;
     QComboBox *combo = nullptr; // not owned; none for [Profile]
@@ -24,8 +22,7 @@ struct OptionCategory
 
 // A named launch configuration. selection[k - 1] is the option index chosen
 // in category k (1 Resolution, 2 PixelDensity, 3 Input).
-struct Profile
-{
+struct Profile {
     QString name;
     QString arguments;
     std::vector<int> selection = std::vector<int>(3, 0);

@@ -9,7 +9,8 @@
 #include <cstring>
 #include <limits>
 
-namespace {
+namespace
+{
 
 bool IsTokenSeparator(QChar c)
 {

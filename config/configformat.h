@@ -16,8 +16,7 @@ bool IsSupportedConfigVersion(int version);
 
 // What a file holds as read: its version (0 without a version line) and the
 // entries of each of the four categories, in file order, without defaults.
-struct ConfigText
-{
+struct ConfigText {
     int version = 0;
     std::vector<OptionCategory> categories = NewCategories();
 };

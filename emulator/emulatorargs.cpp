@@ -2,7 +2,8 @@
 
 #include <QRegularExpression>
 
-namespace {
+namespace
+{
 
 const QString WindowSizeSwitch = QStringLiteral("-windowsize");
 const QString PpiSwitch = QStringLiteral("-ppi");
@@ -33,7 +34,8 @@ bool ParseWindowSize(const QString &text, QSize *size)
     const QStringList sides = text.split(u'x');
     int width = 0;
     int height = 0;
-    if (sides.size() != 2 || !ToNumber(sides[0], MaxWindowSide, &width) || !ToNumber(sides[1], MaxWindowSide, &height))
+    if (sides.size() != 2 || !ToNumber(sides[0], MaxWindowSide, &width) ||
+        !ToNumber(sides[1], MaxWindowSide, &height))
         return false;
     *size = QSize(width, height);
     return true;
@@ -41,17 +43,19 @@ bool ParseWindowSize(const QString &text, QSize *size)
 
 void ReadWindowSize(const QStringList &arguments, int &i, EmulatorSettings &settings)
 {
-    const QString fallback = QStringLiteral("using %1x%2.").arg(DefaultWindowSize.width()).arg(DefaultWindowSize.height());
+    const QString fallback =
+        QStringLiteral("using %1x%2.").arg(DefaultWindowSize.width()).arg(DefaultWindowSize.height());
     QString value;
     if (!TakeValue(arguments, i, &value)) {
         settings.windowSize = DefaultWindowSize;
         settings.problems << QStringLiteral("-windowsize is missing its size, such as 480x800; ") + fallback;
     } else if (!ParseWindowSize(value, &settings.windowSize)) {
         settings.windowSize = DefaultWindowSize;
-        settings.problems << QStringLiteral("-windowsize \"%1\" is not a size WIDTHxHEIGHT with each side from 1 to %2; ")
-                                     .arg(value)
-                                     .arg(MaxWindowSide)
-                                 + fallback;
+        settings.problems
+            << QStringLiteral("-windowsize \"%1\" is not a size WIDTHxHEIGHT with each side from 1 to %2; ")
+                       .arg(value)
+                       .arg(MaxWindowSide) +
+                   fallback;
     }
 }
 
@@ -65,7 +69,8 @@ void ReadPpi(const QStringList &arguments, int &i, EmulatorSettings &settings)
     } else if (!ToNumber(value, MaxPpi, &settings.ppi)) {
         settings.ppi = DefaultPpi;
         settings.problems
-            << QStringLiteral("-ppi \"%1\" is not a pixel density from 1 to %2; ").arg(value).arg(MaxPpi) + fallback;
+            << QStringLiteral("-ppi \"%1\" is not a pixel density from 1 to %2; ").arg(value).arg(MaxPpi) +
+                   fallback;
     }
 }
 

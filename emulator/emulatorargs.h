@@ -10,8 +10,7 @@ constexpr int DefaultPpi = 160;
 constexpr int MaxWindowSide = 8192;
 constexpr int MaxPpi = 1000;
 
-struct EmulatorSettings
-{
+struct EmulatorSettings {
     QSize windowSize = DefaultWindowSize;
     int ppi = DefaultPpi;
     QStringList problems; // one readable sentence per malformed switch

@@ -8,7 +8,8 @@
 #include <QListWidget>
 #include <QVBoxLayout>
 
-namespace {
+namespace
+{
 
 QLabel *WrappedLabel(const QString &text)
 {
@@ -60,14 +61,15 @@ EmulatorWindow::EmulatorWindow(const QStringList &arguments, const EmulatorSetti
 
     auto *form = new QFormLayout;
     form->addRow(QStringLiteral("Window size:"), new QLabel(QStringLiteral("%1 x %2 pixels")
-                                                                 .arg(settings.windowSize.width())
-                                                                 .arg(settings.windowSize.height())));
+                                                                .arg(settings.windowSize.width())
+                                                                .arg(settings.windowSize.height())));
     form->addRow(QStringLiteral("Pixel density:"), new QLabel(QStringLiteral("%1 ppi").arg(settings.ppi)));
     layout->addLayout(form);
     if (!settings.problems.isEmpty())
         layout->addWidget(ProblemsLabel(settings.problems));
 
-    layout->addWidget(new QLabel(QStringLiteral("Arguments received (%1), one per line:").arg(arguments.size())));
+    layout->addWidget(
+        new QLabel(QStringLiteral("Arguments received (%1), one per line:").arg(arguments.size())));
     layout->addWidget(ArgumentList(arguments), 1);
     resize(settings.windowSize);
 }

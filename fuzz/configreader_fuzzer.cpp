@@ -8,10 +8,10 @@
 
 #include <cstdlib>
 
-namespace {
-
-struct Model
+namespace
 {
+
+struct Model {
     std::vector<OptionCategory> categories;
     std::vector<Profile> profiles;
 };

@@ -11,8 +11,7 @@ enum FieldKind : int { TextField = 0, NumberField = 1 };
 
 // One row of the add dialog. The caller leaves edit null; the dialog sets it
 // in its own copy of the rows to the line edit it creates for the row.
-struct AddDlgField
-{
+struct AddDlgField {
     FieldKind kind;
     QString label;
     QLineEdit *edit = nullptr;

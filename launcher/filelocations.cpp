@@ -7,7 +7,8 @@
 
 QString ResourcesDir(const QString &name)
 {
-    return QDir(QCoreApplication::applicationDirPath() + QStringLiteral("/../Resources/") + name).absolutePath();
+    return QDir(QCoreApplication::applicationDirPath() + QStringLiteral("/../Resources/") + name)
+        .absolutePath();
 }
 
 QString GetFileName(int kind)
@@ -15,8 +16,8 @@ QString GetFileName(int kind)
     QString result;
     switch (kind) {
     case UserConfig:
-        result = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
-                 + QStringLiteral("/Zelvane/Launcher.ini");
+        result = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                 QStringLiteral("/Zelvane/Launcher.ini");
         break;
     case DefaultConfig:
         result = ResourcesDir(QStringLiteral("LauncherDefault.ini"));

@@ -132,7 +132,8 @@ void MainWindow::AddOptionRow(QFormLayout *form, int category)
     switch (category) {
     case ResolutionCategory:
         connect(combo, &QComboBox::currentIndexChanged, this, &MainWindow::OnResolution);
-        removeResolutionButton = addRemoveButtons(&MainWindow::OnAddResolution, &MainWindow::OnRemoveResolution);
+        removeResolutionButton =
+            addRemoveButtons(&MainWindow::OnAddResolution, &MainWindow::OnRemoveResolution);
         break;
     case PixelDensityCategory:
         connect(combo, &QComboBox::currentIndexChanged, this, &MainWindow::OnPixelDensity);
@@ -162,13 +163,16 @@ bool MainWindow::LoadConfig(const QString &path, bool renameIfOutdated)
         const QString title = QStringLiteral("Zelvane Emulator Launcher Warning");
         if (renameIfOutdated) {
             const QString backup = RenameOutdatedConfig(config.version);
-            const QString text = backup.isEmpty()
-                ? QStringLiteral("Your Launcher.ini configuration file is out of date and will not be used. "
-                                 "It could not be renamed and is still at %1.")
-                      .arg(path)
-                : QStringLiteral("Your Launcher.ini configuration file is out of date and will not be used. "
-                                 "It has been renamed to %1 to make place for a new configuration file.")
-                      .arg(backup);
+            const QString text =
+                backup.isEmpty()
+                    ? QStringLiteral(
+                          "Your Launcher.ini configuration file is out of date and will not be used. "
+                          "It could not be renamed and is still at %1.")
+                          .arg(path)
+                    : QStringLiteral(
+                          "Your Launcher.ini configuration file is out of date and will not be used. "
+                          "It has been renamed to %1 to make place for a new configuration file.")
+                          .arg(backup);
             QMessageBox::warning(this, title, text, QMessageBox::Ok, QMessageBox::NoButton);
             return false;
         }

@@ -9,7 +9,8 @@
 #include <QProcess>
 #include <QUrl>
 
-namespace {
+namespace
+{
 
 // The command-line fragments of the options shown in the window, joined as
 // stored: each fragment brings its own leading space. A combo box without a
@@ -38,8 +39,8 @@ void MainWindow::OnHelp()
 // double-quoted run is one word and """ stands for a literal quote.
 void MainWindow::OnLaunch()
 {
-    const QString commandLine = QLatin1Char('"') + GetFileName(EmulatorBinary) + QStringLiteral("\" ")
-                                + SelectedFragments(categories) + QLatin1Char(' ') + argumentsEdit->text();
+    const QString commandLine = QLatin1Char('"') + GetFileName(EmulatorBinary) + QStringLiteral("\" ") +
+                                SelectedFragments(categories) + QLatin1Char(' ') + argumentsEdit->text();
     const QStringList words = QProcess::splitCommand(commandLine);
     if (!QProcess::startDetached(words.value(0), words.mid(1)))
         QMessageBox::critical(this, QStringLiteral("Zelvane Emulator Launcher"),

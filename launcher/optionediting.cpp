@@ -11,7 +11,8 @@
 #include <QPushButton>
 #include <QScreen>
 
-namespace {
+namespace
+{
 
 // Runs the dialog until it is cancelled or accepted with a name that
 // Launcher.ini can keep; a refused name brings the dialog back with the

@@ -10,7 +10,8 @@
 
 #include <algorithm>
 
-namespace {
+namespace
+{
 
 const QString addProfileTitle = QStringLiteral("Add Profile");
 

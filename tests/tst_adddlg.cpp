@@ -16,7 +16,8 @@ private slots:
     void execLeavesTheTextsInFields();
 };
 
-namespace {
+namespace
+{
 
 const QList<AddDlgField> resolutionRows = {{TextField, QStringLiteral("Name:")},
                                            {NumberField, QStringLiteral("Width:")},
@@ -92,7 +93,8 @@ void AddDlgTest::execLeavesTheTextsInFields()
     };
     answer({"Wide", "1024", "768"}, QStringLiteral("OK"));
     QCOMPARE(dialog.exec(), int(QDialog::Accepted));
-    QCOMPARE((QStringList{dialog.fields[0].edit->text(), dialog.fields[1].edit->text(), dialog.fields[2].edit->text()}),
+    QCOMPARE((QStringList{dialog.fields[0].edit->text(), dialog.fields[1].edit->text(),
+                          dialog.fields[2].edit->text()}),
              QStringList({"Wide", "1024", "768"}));
 
     answer({}, QStringLiteral("Cancel"));

@@ -16,23 +16,24 @@
 #include <cstdio>
 #include <memory>
 
-namespace {
+namespace
+{
 
-const QByteArray canonicalDefault = QByteArray(SavedFileHeader) +
-                                    "[Profile]\n"
-                                    "\"Shipped\"\t\"[Resolution] 1 [PixelDensity] 0 [Input] 0 \"\n"
-                                    "\"Shipped phone\"\t\"[Resolution] 1 [PixelDensity] 0 [Input] 0 -phone\"\n"
-                                    "\n"
-                                    "[Resolution]\n"
-                                    "\"R0\"\t\"\"\n"
-                                    "\"R1\"\t\" -windowsize 480x800\"\n"
-                                    "\n"
-                                    "[PixelDensity]\n"
-                                    "\"D0\"\t\"\"\n"
-                                    "\n"
-                                    "[Input]\n"
-                                    "\"I0\"\t\"\"\n"
-                                    "\n";
+const QByteArray canonicalDefault =
+    QByteArray(SavedFileHeader) + "[Profile]\n"
+                                  "\"Shipped\"\t\"[Resolution] 1 [PixelDensity] 0 [Input] 0 \"\n"
+                                  "\"Shipped phone\"\t\"[Resolution] 1 [PixelDensity] 0 [Input] 0 -phone\"\n"
+                                  "\n"
+                                  "[Resolution]\n"
+                                  "\"R0\"\t\"\"\n"
+                                  "\"R1\"\t\" -windowsize 480x800\"\n"
+                                  "\n"
+                                  "[PixelDensity]\n"
+                                  "\"D0\"\t\"\"\n"
+                                  "\n"
+                                  "[Input]\n"
+                                  "\"I0\"\t\"\"\n"
+                                  "\n";
 
 const QByteArray userConfig = "# hand-edited\r\n"
                               "$VERSION = 104\r\n"
@@ -65,7 +66,8 @@ int RunFatalChild(int argc, char **argv)
 {
     QApplication app(argc, argv);
     ModalAnswerer answerer({[](QWidget *dialog) {
-        std::printf("%s|%s\n", qPrintable(dialog->windowTitle()), qPrintable(dialog->parentWidget() ? "parent" : "none"));
+        std::printf("%s|%s\n", qPrintable(dialog->windowTitle()),
+                    qPrintable(dialog->parentWidget() ? "parent" : "none"));
         std::fflush(stdout);
         ClickButton(QStringLiteral("OK"))(dialog);
     }});
@@ -115,7 +117,8 @@ void ConfigFilesTest::cleanup()
 void ConfigFilesTest::fileLookups()
 {
     MessageCapture capture;
-    const QString resources = QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../Resources"));
+    const QString resources =
+        QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../Resources"));
     QCOMPARE(GetFileName(UserConfig), data->userConfigPath());
     QCOMPARE(GetFileName(DefaultConfig), resources + QStringLiteral("/LauncherDefault.ini"));
     QCOMPARE(GetFileName(HelpFile), resources + QStringLiteral("/LauncherHelp.html"));
@@ -164,7 +167,8 @@ void ConfigFilesTest::fallbackToDefault()
         MainWindow window;
         QVERIFY(answerer.seen().isEmpty());
         QCOMPARE(capture.fileLookups(),
-                 QStringList({Lookup(0, data->userConfigPath()), Lookup(1, QFileInfo(DefaultConfigPath()).absoluteFilePath())}));
+                 QStringList({Lookup(0, data->userConfigPath()),
+                              Lookup(1, QFileInfo(DefaultConfigPath()).absoluteFilePath())}));
         QCOMPARE(ProfileNames(window), QStringList({"Shipped", "Shipped phone"}));
         QVERIFY(!QFileInfo::exists(QFileInfo(data->userConfigPath()).path()));
     }
@@ -197,10 +201,11 @@ void ConfigFilesTest::outdatedUserFile()
         QCOMPARE(answerer.seen().size(), 1);
         const SeenDialog warning = answerer.seen().first();
         QCOMPARE(warning.title, QStringLiteral("Zelvane Emulator Launcher Warning"));
-        QCOMPARE(warning.text, QStringLiteral("Your Launcher.ini configuration file is out of date and will not be "
-                                              "used. It has been renamed to %1 to make place for a new "
-                                              "configuration file.")
-                                   .arg(backup));
+        QCOMPARE(warning.text,
+                 QStringLiteral("Your Launcher.ini configuration file is out of date and will not be "
+                                "used. It has been renamed to %1 to make place for a new "
+                                "configuration file.")
+                     .arg(backup));
         QCOMPARE(warning.buttons, QStringList({"OK"}));
         // The user file is looked up once to load and twice to rename it.
         QCOMPARE(capture.fileLookups().size(), 4);
@@ -255,7 +260,8 @@ void ConfigFilesTest::linkIntoExistingFolder()
     // A dangling symlink as the user's file: the default is used without a
     // word, and the save creates the file the link points to.
     const QString synced = data->path() + QStringLiteral("/Synced/Launcher.ini");
-    QVERIFY(QDir().mkpath(QFileInfo(synced).path()) && QDir().mkpath(QFileInfo(data->userConfigPath()).path()));
+    QVERIFY(QDir().mkpath(QFileInfo(synced).path()) &&
+            QDir().mkpath(QFileInfo(data->userConfigPath()).path()));
     QVERIFY(QFile::link(synced, data->userConfigPath()));
     ModalAnswerer answerer;
     delete new MainWindow;
@@ -269,9 +275,12 @@ void ConfigFilesTest::failedSaveIsReported_data()
 {
     QTest::addColumn<QString>("fault");
     QTest::addColumn<QString>("reason"); // in the message, after the path
-    QTest::newRow("directory as Launcher.ini") << "directory" << "";
-    QTest::newRow("file where the Zelvane directory should be") << "file" << "The directory %1/Zelvane cannot be";
-    QTest::newRow("link into a folder that is gone") << "link" << "No such file";
+    QTest::newRow("directory as Launcher.ini") << "directory"
+                                               << "";
+    QTest::newRow("file where the Zelvane directory should be") << "file"
+                                                                << "The directory %1/Zelvane cannot be";
+    QTest::newRow("link into a folder that is gone") << "link"
+                                                     << "No such file";
 }
 
 void ConfigFilesTest::failedSaveIsReported()
@@ -302,11 +311,14 @@ void ConfigFilesTest::failedSaveIsReported()
     const SeenDialog report = answerer.seen().first();
     QCOMPARE(report.className, QStringLiteral("QMessageBox"));
     QCOMPARE(report.title, QStringLiteral("Zelvane Emulator Launcher"));
-    const QString named = QStringLiteral("Unable to save the configuration to %1.\n\n").arg(data->userConfigPath());
-    QVERIFY2(report.text.startsWith(named + reason.replace(QStringLiteral("%1"), data->path())), qPrintable(report.text));
+    const QString named =
+        QStringLiteral("Unable to save the configuration to %1.\n\n").arg(data->userConfigPath());
+    QVERIFY2(report.text.startsWith(named + reason.replace(QStringLiteral("%1"), data->path())),
+             qPrintable(report.text));
     const QStringList lines = capture.messages().filter(QStringLiteral("Unable to save"));
     QCOMPARE(lines.size(), 1);
-    QVERIFY(lines.first().startsWith(QStringLiteral("Unable to save the configuration to ") + data->userConfigPath()));
+    QVERIFY(lines.first().startsWith(QStringLiteral("Unable to save the configuration to ") +
+                                     data->userConfigPath()));
 
     if (fault == QLatin1String("directory")) {
         QVERIFY(QFileInfo(data->userConfigPath()).isDir());

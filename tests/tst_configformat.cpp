@@ -6,7 +6,8 @@
 #include <QRandomGenerator>
 #include <QTest>
 
-namespace {
+namespace
+{
 
 ConfigText Read(const QByteArray &bytes)
 {
@@ -89,8 +90,8 @@ void ConfigFormatTest::profileTextAndLabels()
     // Blanks at the ends do not count as a change, blanks inside do.
     QCOMPARE(ProfileText(categories, Selection(1, 1, 1), QStringLiteral(" -a -b ")),
              ProfileText(categories, Selection(1, 1, 1), QStringLiteral("-a -b")));
-    QVERIFY(ProfileText(categories, Selection(1, 1, 1), QStringLiteral("-a  -b"))
-            != ProfileText(categories, Selection(1, 1, 1), QStringLiteral("-a -b")));
+    QVERIFY(ProfileText(categories, Selection(1, 1, 1), QStringLiteral("-a  -b")) !=
+            ProfileText(categories, Selection(1, 1, 1), QStringLiteral("-a -b")));
 
     QCOMPARE(CategoryLabel(QStringLiteral("[PixelDensity]"), false), QStringLiteral("Pixel Density"));
     QCOMPARE(CategoryLabel(QStringLiteral("[PixelDensity]"), true), QStringLiteral("pixel density"));
@@ -126,7 +127,8 @@ void ConfigFormatTest::lineClasses()
     QCOMPARE(Entries(config.categories[InputCategory].options),
              QStringList({" # indented, so an entry|", "   |", "[Other]|", "$version 106|",
                           "plain line, no quotes|", "last input|"}));
-    QCOMPARE(Entries(config.categories[ResolutionCategory].options), QStringList({"A|1", "B|2", "[Resolutionx]|"}));
+    QCOMPARE(Entries(config.categories[ResolutionCategory].options),
+             QStringList({"A|1", "B|2", "[Resolutionx]|"}));
     QVERIFY(config.categories[ProfileCategory].options.empty());
 }
 
@@ -227,8 +229,9 @@ void ConfigFormatTest::defaultsFilledIn()
     QCOMPARE(Profiles(onlyVersion.profiles), QStringList({"Default|0,0,0|"}));
 
     // Two profiles of the same name stay two profiles, in file order.
-    QCOMPARE(Profiles(LoadModel(InSection("[Profile]", "\"Twin\"\t\"[Input] 1\"\n\"Twin\"\t\"-x\"\n")).profiles),
-             QStringList({"Twin|0,0,1|", "Twin|0,0,0| -x"}));
+    QCOMPARE(
+        Profiles(LoadModel(InSection("[Profile]", "\"Twin\"\t\"[Input] 1\"\n\"Twin\"\t\"-x\"\n")).profiles),
+        QStringList({"Twin|0,0,1|", "Twin|0,0,0| -x"}));
 }
 
 void ConfigFormatTest::qtReadingFacts()
@@ -244,31 +247,33 @@ void ConfigFormatTest::qtReadingFacts()
     QCOMPARE(ParseText(QStringLiteral("[Input] -0")).selection, Selection(0, 0, 0));
 
     // Invalid UTF-8 and NUL bytes are text like any other.
-    const auto odd = Read(QByteArray("[Input]\n\"a\xff\xfe\"\t\"\0v\"\n", 17)).categories[InputCategory].options;
+    const auto odd =
+        Read(QByteArray("[Input]\n\"a\xff\xfe\"\t\"\0v\"\n", 17)).categories[InputCategory].options;
     QCOMPARE(odd.size(), size_t(1));
     QCOMPARE(odd[0].value, QString(QChar(0)) + u'v');
 }
 
 void ConfigFormatTest::exactBytesWritten()
 {
-    ConfigModel model = LoadModel(InSection("[Resolution]", "\"R0\"\t\"\"\n\"R\tone\"\t\" -windowsize 480x800\"\n"
-                                                 "[Profile]\n\"Default\"\t\"[Resolution] 1 -foo\"\n"
-                                                 "\"Bare\"\t\"\"\n"));
-    QCOMPARE(SaveModel(model), SavedFileHeader +
-                                   QByteArray("[Profile]\n"
-                                     "\"Default\"\t\"[Resolution] 1 [PixelDensity] 0 [Input] 0 -foo\"\n"
-                                     "\"Bare\"\t\"[Resolution] 0 [PixelDensity] 0 [Input] 0 \"\n"
-                                     "\n"
-                                     "[Resolution]\n"
-                                     "\"R0\"\t\"\"\n"
-                                     "\"R\tone\"\t\" -windowsize 480x800\"\n"
-                                     "\n"
-                                     "[PixelDensity]\n"
-                                     "\"Default\"\t\"\"\n"
-                                     "\n"
-                                     "[Input]\n"
-                                     "\"Default\"\t\"\"\n"
-                                     "\n"));
+    ConfigModel model =
+        LoadModel(InSection("[Resolution]", "\"R0\"\t\"\"\n\"R\tone\"\t\" -windowsize 480x800\"\n"
+                                            "[Profile]\n\"Default\"\t\"[Resolution] 1 -foo\"\n"
+                                            "\"Bare\"\t\"\"\n"));
+    QCOMPARE(SaveModel(model),
+             SavedFileHeader + QByteArray("[Profile]\n"
+                                          "\"Default\"\t\"[Resolution] 1 [PixelDensity] 0 [Input] 0 -foo\"\n"
+                                          "\"Bare\"\t\"[Resolution] 0 [PixelDensity] 0 [Input] 0 \"\n"
+                                          "\n"
+                                          "[Resolution]\n"
+                                          "\"R0\"\t\"\"\n"
+                                          "\"R\tone\"\t\" -windowsize 480x800\"\n"
+                                          "\n"
+                                          "[PixelDensity]\n"
+                                          "\"Default\"\t\"\"\n"
+                                          "\n"
+                                          "[Input]\n"
+                                          "\"Default\"\t\"\"\n"
+                                          "\n"));
     // Non-ASCII goes out as UTF-8 without a byte-order mark.
     model.profiles[0].name = QStringLiteral("Tést ✓");
     const QByteArray bytes = SaveModel(model);
@@ -290,7 +295,8 @@ void ConfigFormatTest::roundTripOfGeneratedModels()
         return text;
     };
     auto name = [&] {
-        QString text = pick(nameAlphabet, 1 + random.bounded(12)).replace(QStringLiteral("\\t"), QStringLiteral("/"));
+        QString text =
+            pick(nameAlphabet, 1 + random.bounded(12)).replace(QStringLiteral("\\t"), QStringLiteral("/"));
         return text.endsWith(u'\\') ? text + u'x' : text;
     };
     for (int round = 0; round < 300; ++round) {

@@ -10,7 +10,8 @@
 #include <QScreen>
 #include <QTest>
 
-namespace {
+namespace
+{
 
 const QByteArray sampleConfig = "$VERSION\t106\n"
                                 "[Profile]\n"
@@ -64,8 +65,14 @@ class EditingTest : public QObject, WindowFixture
     Q_OBJECT
 
 private slots:
-    void init() { openWindow(sampleConfig); }
-    void cleanup() { closeWindow(); }
+    void init()
+    {
+        openWindow(sampleConfig);
+    }
+    void cleanup()
+    {
+        closeWindow();
+    }
     void addProfile();
     void replaceProfile();
     void updateProfile();

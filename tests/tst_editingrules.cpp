@@ -18,7 +18,8 @@ private slots:
     void storableArguments();
 };
 
-namespace {
+namespace
+{
 
 Profile MakeProfile(const QString &name, int resolution, int pixelDensity, const QString &arguments)
 {

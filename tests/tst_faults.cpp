@@ -17,8 +17,8 @@
 #include <QtTest>
 
 #include <csignal>
-#include <optional>
 #include <limits>
+#include <optional>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -35,14 +35,16 @@ constexpr QFile::Permissions UserPermissions = QFile::ReadUser | QFile::WriteUse
 // so that a save changes nearly every byte.
 QByteArray HandEditedConfig(int profileCount, const QByteArray &namePrefix = "Profile ")
 {
-    QByteArray text = "# kept by hand\r\n$VERSION = 105\r\n\r\n[Input]\r\n\"Mouse\"\t\"\"\r\n\"Touch\"\t\" -touch\"\r\n"
-                      "[Resolution]\r\n\"Default\"\t\"\"\r\n\"Small\"\t\" -windowsize 320x480\"\r\n"
-                      "\"Large\"\t\" -windowsize 1280x800\"\r\n[PixelDensity]\r\n\"Default\"\t\"\"\r\n[Profile]\r\n";
+    QByteArray text =
+        "# kept by hand\r\n$VERSION = 105\r\n\r\n[Input]\r\n\"Mouse\"\t\"\"\r\n\"Touch\"\t\" -touch\"\r\n"
+        "[Resolution]\r\n\"Default\"\t\"\"\r\n\"Small\"\t\" -windowsize 320x480\"\r\n"
+        "\"Large\"\t\" -windowsize 1280x800\"\r\n[PixelDensity]\r\n\"Default\"\t\"\"\r\n[Profile]\r\n";
     for (int i = 0; i < profileCount; ++i) {
         if (i % 100 == 0)
             text += "# block " + QByteArray::number(i / 100) + "\r\n";
-        text += "\"" + namePrefix + QByteArray::number(i) + "\"\t\"  -id " + QByteArray::number(i) + "   [Input] " +
-                QByteArray::number(i % 2) + "  [Resolution] " + QByteArray::number(i % 3) + " -extra\"\r\n";
+        text += "\"" + namePrefix + QByteArray::number(i) + "\"\t\"  -id " + QByteArray::number(i) +
+                "   [Input] " + QByteArray::number(i % 2) + "  [Resolution] " + QByteArray::number(i % 3) +
+                " -extra\"\r\n";
     }
     return text;
 }
@@ -77,7 +79,8 @@ QString TemporaryFileIn(qint64 pid, const QString &directory, const QString &exc
     const QString fds = QStringLiteral("/proc/%1/fd").arg(pid);
     for (const QString &fd : QDir(fds).entryList(QDir::NoDotAndDotDot | QDir::System | QDir::Files)) {
         char target[4096];
-        const ssize_t length = ::readlink(QFile::encodeName(fds + u'/' + fd).constData(), target, sizeof target);
+        const ssize_t length =
+            ::readlink(QFile::encodeName(fds + u'/' + fd).constData(), target, sizeof target);
         if (length <= 0)
             continue;
         const QString path = QFile::decodeName(QByteArray(target, int(length)));
@@ -124,7 +127,8 @@ bool StopProcess(qint64 pid)
 {
     ::kill(pid_t(pid), SIGSTOP);
     const QDeadlineTimer deadline(2000);
-    for (char state = ProcessState(pid); state != 'T' && state != 'Z' && state != 0; state = ProcessState(pid)) {
+    for (char state = ProcessState(pid); state != 'T' && state != 'Z' && state != 0;
+         state = ProcessState(pid)) {
         if (deadline.hasExpired())
             return false;
         QThread::usleep(50);
@@ -223,7 +227,8 @@ qint64 MeasureSave(const ChildEnvironment &env, const QByteArray &previous, cons
     QElapsedTimer clock;
     clock.start();
     launcher->signal(SIGTERM);
-    if (!launcher->waitForFinished(20000) || launcher->exitCode() != 0 || ReadFile(env.userConfigPath()) != saved)
+    if (!launcher->waitForFinished(20000) || launcher->exitCode() != 0 ||
+        ReadFile(env.userConfigPath()) != saved)
         return -1;
     return clock.nsecsElapsed() / 1000;
 }
@@ -290,7 +295,9 @@ void FaultsTest::killDuringSave()
         const QByteArray bytes = ReadFile(env.userConfigPath());
         QVERIFY2(bytes == previous || bytes == saved,
                  qPrintable(QStringLiteral("kill %1 after %2 us: %3 bytes of neither content")
-                                .arg(kill).arg(delay).arg(bytes.size())));
+                                .arg(kill)
+                                .arg(delay)
+                                .arg(bytes.size())));
         QVERIFY(LoadsWithProfiles(bytes, LargeProfileCount));
         const int left = RemoveLeftovers(directory, saved);
         QVERIFY2(left >= 0, qPrintable(DirectoryEntries(directory).join(u' ')));
@@ -369,7 +376,8 @@ void FaultsTest::unreadableFiles()
     // The user's file without any permission, and write-only as chmod a-r
     // leaves it: the shipped default is used without a word, and at the end
     // the file is left as it was and the user is told.
-    for (const QFile::Permissions permissions : {QFile::Permissions(), QFile::Permissions(QFile::WriteOwner)}) {
+    for (const QFile::Permissions permissions :
+         {QFile::Permissions(), QFile::Permissions(QFile::WriteOwner)}) {
         ChildEnvironment env;
         const QString directory = QFileInfo(env.userConfigPath()).path();
         QVERIFY(QDir().mkpath(directory));

@@ -60,7 +60,8 @@ void InstanceStressTest::simultaneousStarts()
                 continue;
             }
             // Forwarded to the one with the window: no window of its own.
-            QVERIFY2(process->exitStatus() == QProcess::NormalExit && process->exitCode() == 0, where.constData());
+            QVERIFY2(process->exitStatus() == QProcess::NormalExit && process->exitCode() == 0,
+                     where.constData());
             QVERIFY2(!process->readAllStandardError().contains("GetFileName("), where.constData());
         }
         QVERIFY2(env.runtimeEntries().isEmpty(), where.constData());

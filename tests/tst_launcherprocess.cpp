@@ -68,8 +68,8 @@ void TestLauncherProcess::quitSignalSavesConfiguration()
     QVERIFY(launcher->waitForFinished(5000));
     QCOMPARE(launcher->exitStatus(), QProcess::NormalExit);
     QCOMPARE(launcher->exitCode(), 0);
-    const QByteArray shipped =
-        ReadFile(QCoreApplication::applicationDirPath() + QStringLiteral("/../Resources/LauncherDefault.ini"));
+    const QByteArray shipped = ReadFile(QCoreApplication::applicationDirPath() +
+                                        QStringLiteral("/../Resources/LauncherDefault.ini"));
     QCOMPARE(ReadFile(env.userConfigPath()), SaveModel(LoadModel(shipped)));
     QCOMPARE(env.runtimeEntries(), QStringList()); // lock and socket released
 }

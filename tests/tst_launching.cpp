@@ -10,7 +10,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-namespace {
+namespace
+{
 
 // Resolution 2, PixelDensity 2 and Input 1 are fragments without a leading
 // space, so choosing all three shows whether anything is put between them.
@@ -40,8 +41,8 @@ const QByteArray RecorderScript = "#!/bin/sh\n"
 
 QString EmulatorPath()
 {
-    return QDir::cleanPath(QCoreApplication::applicationDirPath()
-                           + QStringLiteral("/../Resources/Zelvane.app/Contents/MacOS/zelvane"));
+    return QDir::cleanPath(QCoreApplication::applicationDirPath() +
+                           QStringLiteral("/../Resources/Zelvane.app/Contents/MacOS/zelvane"));
 }
 
 void InstallEmulator(QFileDevice::Permissions permissions)
@@ -49,8 +50,8 @@ void InstallEmulator(QFileDevice::Permissions permissions)
     QDir().mkpath(QFileInfo(EmulatorPath()).path());
     // Replaced, not rewritten, so a recorder still running keeps its file.
     QSaveFile file(EmulatorPath());
-    if (!file.open(QIODevice::WriteOnly) || file.write(RecorderScript) != RecorderScript.size() || !file.commit()
-        || !QFile::setPermissions(EmulatorPath(), permissions))
+    if (!file.open(QIODevice::WriteOnly) || file.write(RecorderScript) != RecorderScript.size() ||
+        !file.commit() || !QFile::setPermissions(EmulatorPath(), permissions))
         qFatal("Cannot install the recording emulator at %s", qPrintable(EmulatorPath()));
 }
 
@@ -61,9 +62,9 @@ QStringList WindowState(const WindowWidgets &w)
     for (QComboBox *combo : {w.resolutionCombo, w.pixelDensityCombo, w.inputCombo})
         state << QString::number(combo->currentIndex());
     state << w.argumentsEdit->text();
-    for (QPushButton *button : {w.addUpdateButton, w.removeProfileButton, w.addResolutionButton,
-                                w.removeResolutionButton, w.addPixelDensityButton, w.removePixelDensityButton,
-                                w.helpButton, w.launchButton})
+    for (QPushButton *button :
+         {w.addUpdateButton, w.removeProfileButton, w.addResolutionButton, w.removeResolutionButton,
+          w.addPixelDensityButton, w.removePixelDensityButton, w.helpButton, w.launchButton})
         state << button->text() + (button->isEnabled() ? QStringLiteral(" on") : QStringLiteral(" off"));
     return state;
 }
@@ -79,7 +80,10 @@ public:
     QList<QUrl> urls;
 
 public slots:
-    void Open(const QUrl &url) { urls << url; }
+    void Open(const QUrl &url)
+    {
+        urls << url;
+    }
 };
 
 class LaunchingTest : public QObject, WindowFixture
@@ -88,7 +92,10 @@ class LaunchingTest : public QObject, WindowFixture
 
 private slots:
     void init();
-    void cleanup() { closeWindow(); }
+    void cleanup()
+    {
+        closeWindow();
+    }
     void commandLine_data();
     void commandLine();
     void unsavedChoicesAreLaunchedAsShown();
@@ -130,29 +137,31 @@ QList<QStringList> LaunchingTest::Recordings() const
 void LaunchingTest::commandLine_data()
 {
     QTest::addColumn<int>("profile");
-    QTest::addColumn<QList<int>>("choices"); // Resolution, Pixel Density, Input; empty: as the profile sets them
+    QTest::addColumn<QList<int>>(
+        "choices"); // Resolution, Pixel Density, Input; empty: as the profile sets them
     QTest::addColumn<bool>("type");
     QTest::addColumn<QString>("typed"); // replaces the arguments field when type is set
     QTest::addColumn<QStringList>("expected");
 
     const QStringList phone{"-windowsize", "480x800", "-ppi", "240"};
     QTest::newRow("stored profile") << 1 << QList<int>() << false << QString() << phone + QStringList{"-foo"};
-    QTest::newRow("fragments joined as stored") << 0 << QList<int>{2, 2, 1} << true << QString()
-                                                << QStringList{"-xyz"};
-    QTest::newRow("arguments after one space") << 0 << QList<int>{2, 2, 1} << true << "-w"
-                                               << QStringList{"-xyz", "-w"};
+    QTest::newRow("fragments joined as stored")
+        << 0 << QList<int>{2, 2, 1} << true << QString() << QStringList{"-xyz"};
+    QTest::newRow("arguments after one space")
+        << 0 << QList<int>{2, 2, 1} << true << "-w" << QStringList{"-xyz", "-w"};
     QTest::newRow("empty arguments add nothing") << 1 << QList<int>() << true << QString() << phone;
-    QTest::newRow("blanks around arguments") << 0 << QList<int>() << true << "   -a   -b   "
-                                             << QStringList{"-a", "-b"};
+    QTest::newRow("blanks around arguments")
+        << 0 << QList<int>() << true << "   -a   -b   " << QStringList{"-a", "-b"};
     QTest::newRow("untrimmed: an open quote keeps trailing blanks")
         << 0 << QList<int>() << true << "  -a \"b  " << QStringList{"-a", "b  "};
     QTest::newRow("double-quoted run is one argument")
-        << 1 << QList<int>() << true << "-title \"two words\" -x" << phone + QStringList{"-title", "two words", "-x"};
+        << 1 << QList<int>() << true << "-title \"two words\" -x"
+        << phone + QStringList{"-title", "two words", "-x"};
     QTest::newRow("tripled quote is a literal quote")
         << 0 << QList<int>() << true << "-name \"\"\"quoted\"\"\" say\"\"\"hi"
         << QStringList{"-name", "\"quoted\"", "say\"hi"};
-    QTest::newRow("stored index out of range adds nothing") << 2 << QList<int>() << false << QString()
-                                                             << QStringList{"-ppi", "240"};
+    QTest::newRow("stored index out of range adds nothing")
+        << 2 << QList<int>() << false << QString() << QStringList{"-ppi", "240"};
 }
 
 void LaunchingTest::commandLine()
@@ -250,8 +259,8 @@ void LaunchingTest::helpOpensTheShippedPage()
     }
     QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
 
-    const QUrl page = QUrl::fromLocalFile(QDir::cleanPath(QCoreApplication::applicationDirPath()
-                                                          + QStringLiteral("/../Resources/LauncherHelp.html")));
+    const QUrl page = QUrl::fromLocalFile(QDir::cleanPath(QCoreApplication::applicationDirPath() +
+                                                          QStringLiteral("/../Resources/LauncherHelp.html")));
     QCOMPARE(catcher.urls, (QList<QUrl>{page, page}));
 }
 

@@ -11,7 +11,8 @@
 #include <QStyleOptionSlider>
 #include <QTest>
 
-namespace {
+namespace
+{
 
 const QByteArray sampleConfig = "$VERSION\t106\n"
                                 "[Profile]\n"
@@ -31,7 +32,10 @@ class MainWindowTest : public QObject, WindowFixture
     Q_OBJECT
 
 private slots:
-    void cleanup() { closeWindow(); }
+    void cleanup()
+    {
+        closeWindow();
+    }
     void widgetTree();
     void initialState();
     void switchingProfiles();
@@ -104,8 +108,8 @@ void MainWindowTest::initialState()
     // Disabled although profile 0 selects options other than the first.
     QVERIFY(!w->removeResolutionButton->isEnabled());
     QVERIFY(!w->removePixelDensityButton->isEnabled());
-    QVERIFY(w->addResolutionButton->isEnabled() && w->helpButton->isEnabled() && w->launchButton->isEnabled() &&
-            w->argumentsEdit->isEnabled());
+    QVERIFY(w->addResolutionButton->isEnabled() && w->helpButton->isEnabled() &&
+            w->launchButton->isEnabled() && w->argumentsEdit->isEnabled());
 }
 
 void MainWindowTest::switchingProfiles()
@@ -223,7 +227,7 @@ void MainWindowTest::profileListSizeHint()
     ProfileQListWidget *list = w->profileList;
     const QStyleOptionSlider option;
     const int extent = list->verticalScrollBar()->style()->pixelMetric(QStyle::PM_ScrollBarExtent, &option,
-                                                                      list->verticalScrollBar());
+                                                                       list->verticalScrollBar());
     QVERIFY(extent > 0);
     const QSize before = list->sizeHint();
     QCOMPARE(before, QSize(list->sizeHintForColumn(0) + extent + 5, 192));

@@ -26,9 +26,18 @@ struct ChildResult {
 class ChildEnvironment
 {
 public:
-    QString dataHome() const { return data.path(); }
-    QString runtimeDir() const { return runtime.path(); }
-    QString userConfigPath() const { return data.path() + QStringLiteral("/Zelvane/Launcher.ini"); }
+    QString dataHome() const
+    {
+        return data.path();
+    }
+    QString runtimeDir() const
+    {
+        return runtime.path();
+    }
+    QString userConfigPath() const
+    {
+        return data.path() + QStringLiteral("/Zelvane/Launcher.ini");
+    }
     QStringList runtimeEntries() const;
 
     std::unique_ptr<ChildProcess> start(const QString &program, const QStringList &arguments = {}) const;
@@ -48,7 +57,8 @@ QString UserFileLookup(const ChildEnvironment &env);
 // Starts a launcher (with a command such as setpriv's before it) and waits
 // for that line. Null when it did not come within the timeout.
 std::unique_ptr<ChildProcess> StartWindow(const ChildEnvironment &env, int timeout = 5000,
-                                          const QString &program = LauncherPath(), const QStringList &prefix = {});
+                                          const QString &program = LauncherPath(),
+                                          const QStringList &prefix = {});
 // Ends a launcher with SIGTERM: true when it exits normally with status 0.
 bool Quit(ChildProcess &launcher);
 

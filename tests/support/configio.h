@@ -6,23 +6,23 @@
 
 // A configuration model as loaded from bytes and saved back, through a
 // QBuffer in text mode as the launcher does with its file.
-struct ConfigModel
-{
+struct ConfigModel {
     int version = 0;
     std::vector<OptionCategory> categories = NewCategories();
     std::vector<Profile> profiles;
 };
 
 // The fixed start of every saved file, up to the first section.
-inline constexpr char SavedFileHeader[] = "# A configuration out for the Zelvane Launcher.\n"
-                                          "# It makes it easy to start multiple instances with various command line\n"
-                                          "# options.\n"
-                                          "#\n"
-                                          "# Note that the arguments are just concatenated together, so start new\n"
-                                          "# arguments with a space in the string to avoid errors.\n"
-                                          "\n"
-                                          "$VERSION\t106\n"
-                                          "\n";
+inline constexpr char SavedFileHeader[] =
+    "# A configuration out for the Zelvane Launcher.\n"
+    "# It makes it easy to start multiple instances with various command line\n"
+    "# options.\n"
+    "#\n"
+    "# Note that the arguments are just concatenated together, so start new\n"
+    "# arguments with a space in the string to avoid errors.\n"
+    "\n"
+    "$VERSION\t106\n"
+    "\n";
 
 ConfigText ReadConfigBytes(const QByteArray &bytes);
 ConfigModel LoadModel(const QByteArray &bytes);

@@ -5,7 +5,8 @@
 #include <QInputDialog>
 #include <QMessageBox>
 
-namespace {
+namespace
+{
 
 QString PlainText(QString text)
 {

@@ -8,8 +8,7 @@
 #include <functional>
 
 // What a test saw of a modal dialog.
-struct SeenDialog
-{
+struct SeenDialog {
     QString className;
     QString title;
     QString text; // a message box's text, or an input dialog's label
@@ -28,9 +27,18 @@ public:
 
     explicit ModalAnswerer(QList<Answer> answers = {});
 
-    void add(const Answer &answer) { answers << answer; }
-    int pending() const { return int(answers.size()); }
-    const QList<SeenDialog> &seen() const { return seenDialogs; }
+    void add(const Answer &answer)
+    {
+        answers << answer;
+    }
+    int pending() const
+    {
+        return int(answers.size());
+    }
+    const QList<SeenDialog> &seen() const
+    {
+        return seenDialogs;
+    }
 
 private:
     void poll();
@@ -42,6 +50,6 @@ private:
 };
 
 // Ready-made answers.
-ModalAnswerer::Answer ClickButton(const QString &text);  // a button by its text, "&" left out
-ModalAnswerer::Answer EnterText(const QString &text);    // an input dialog, then OK
-ModalAnswerer::Answer Reject();                          // Cancel, Escape or closing the box
+ModalAnswerer::Answer ClickButton(const QString &text); // a button by its text, "&" left out
+ModalAnswerer::Answer EnterText(const QString &text);   // an input dialog, then OK
+ModalAnswerer::Answer Reject();                         // Cancel, Escape or closing the box

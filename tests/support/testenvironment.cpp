@@ -36,7 +36,8 @@ QByteArray TestDataDir::readUserConfig() const
     return ReadFile(userConfigPath());
 }
 
-namespace {
+namespace
+{
 
 QStringList captured;
 QtMessageHandler previousHandler = nullptr;

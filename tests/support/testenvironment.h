@@ -13,7 +13,10 @@ public:
     TestDataDir();
     ~TestDataDir();
 
-    QString path() const { return dir.path(); }
+    QString path() const
+    {
+        return dir.path();
+    }
     QString userConfigPath() const;
     void writeUserConfig(const QByteArray &bytes) const;
     QByteArray readUserConfig() const;

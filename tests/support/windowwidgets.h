@@ -12,8 +12,7 @@
 
 // The launcher window's controls, found by their object names, so tests
 // drive the same widgets a user clicks.
-struct WindowWidgets
-{
+struct WindowWidgets {
     explicit WindowWidgets(MainWindow &window)
         : profileList(find<ProfileQListWidget>(window, "profileList")),
           addUpdateButton(find<QPushButton>(window, "addUpdateButton")),
