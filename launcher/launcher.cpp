@@ -19,6 +19,23 @@
 
 #include <cstdlib>
 
+namespace
+{
+
+// The warning about an out-of-date user file, which never claims a move that
+// did not happen.
+QString OutdatedUserConfigText(const QString &path, const QString &backup)
+{
+    const QString outdated =
+        QStringLiteral("Your Launcher.ini configuration file is out of date and will not be used. ");
+    if (backup.isEmpty())
+        return outdated + QStringLiteral("It could not be renamed and is still at %1.").arg(path);
+    return outdated + QStringLiteral("It has been renamed to %1 to make place for a new configuration file.")
+                          .arg(backup);
+}
+
+} // namespace
+
 MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
 {
     setWindowTitle(QStringLiteral("Zelvane Emulator"));
@@ -163,17 +180,8 @@ bool MainWindow::LoadConfig(const QString &path, bool renameIfOutdated)
         const QString title = QStringLiteral("Zelvane Emulator Launcher Warning");
         if (renameIfOutdated) {
             const QString backup = RenameOutdatedConfig(config.version);
-            const QString text =
-                backup.isEmpty()
-                    ? QStringLiteral(
-                          "Your Launcher.ini configuration file is out of date and will not be used. "
-                          "It could not be renamed and is still at %1.")
-                          .arg(path)
-                    : QStringLiteral(
-                          "Your Launcher.ini configuration file is out of date and will not be used. "
-                          "It has been renamed to %1 to make place for a new configuration file.")
-                          .arg(backup);
-            QMessageBox::warning(this, title, text, QMessageBox::Ok, QMessageBox::NoButton);
+            QMessageBox::warning(this, title, OutdatedUserConfigText(path, backup), QMessageBox::Ok,
+                                 QMessageBox::NoButton);
             return false;
         }
         QMessageBox::warning(this, title, QStringLiteral("Config file is out of date"), QMessageBox::Ok,
