@@ -395,6 +395,29 @@ void FaultsTest::unreadableFiles()
         QCOMPARE(DirectoryEntries(directory), QStringList({"Launcher.ini"}));
     }
 
+    // An out-of-date file in a directory the user cannot change: it can be
+    // neither moved aside nor replaced, and stays as it was.
+    {
+        ChildEnvironment env;
+        const QString directory = QFileInfo(env.userConfigPath()).path();
+        QVERIFY(QDir().mkpath(directory));
+        const QByteArray outdated = mine + "$VERSION 102\r\n";
+        WriteFile(env.userConfigPath(), outdated);
+        const QFile::Permissions readOnly = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadUser |
+                                            QFile::ExeUser | QFile::ReadGroup | QFile::ExeGroup |
+                                            QFile::ReadOther | QFile::ExeOther;
+        QVERIFY(QFile::setPermissions(directory, readOnly));
+        QVERIFY(HandOver(env.dataHome()) && HandOver(env.runtimeDir()));
+        const ChildResult result = RunAndQuit(env, *prefix, bundle.launcher());
+        QVERIFY(QFile::setPermissions(directory, readOnly | QFile::WriteOwner | QFile::WriteUser));
+        QCOMPARE(result.exitCode, 0);
+        QVERIFY2(result.standardError.contains("Unable to save the configuration to " +
+                                               env.userConfigPath().toUtf8() + " : "),
+                 result.standardError.constData());
+        QCOMPARE(ReadFile(env.userConfigPath()), outdated);
+        QCOMPARE(DirectoryEntries(directory), QStringList({"Launcher.ini"}));
+    }
+
     // No file of the user's and an unreadable default: the fatal message,
     // status 1, and nothing written.
     ChildEnvironment env;
