@@ -1,43 +1,12 @@
 // Feeds arbitrary bytes to the configuration reader. For every input the
 // model keeps its invariants, and saving is a fixed point: what was saved
 // loads back and saves to the very same bytes.
-#include "configformat.h"
-
-#include <QBuffer>
-#include <QTextStream>
+#include "configio.h"
 
 #include <cstdlib>
 
 namespace
 {
-
-struct Model {
-    std::vector<OptionCategory> categories;
-    std::vector<Profile> profiles;
-};
-
-Model Load(const QByteArray &bytes)
-{
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly | QIODevice::Text);
-    QTextStream in(&buffer);
-    Model model{ReadConfig(in).categories, {}};
-    model.profiles = CompleteModel(model.categories);
-    return model;
-}
-
-QByteArray Save(Model &model)
-{
-    StageProfiles(model.categories, model.profiles);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly | QIODevice::Text);
-    QTextStream out(&buffer);
-    WriteConfig(out, model.categories);
-    out.flush();
-    return bytes;
-}
 
 void Require(bool condition)
 {
@@ -45,7 +14,7 @@ void Require(bool condition)
         std::abort();
 }
 
-void CheckInvariants(const Model &model)
+void CheckInvariants(const ConfigModel &model)
 {
     const std::vector<OptionCategory> fresh = NewCategories();
     Require(model.categories.size() == fresh.size());
@@ -66,12 +35,12 @@ void CheckInvariants(const Model &model)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    Model model = Load(QByteArray(reinterpret_cast<const char *>(data), int(size)));
+    const ConfigModel model = LoadModel(QByteArray(reinterpret_cast<const char *>(data), int(size)));
     CheckInvariants(model);
-    const QByteArray saved = Save(model);
-    Model reloaded = Load(saved);
+    const QByteArray saved = SaveModel(model);
+    const ConfigModel reloaded = LoadModel(saved);
     CheckInvariants(reloaded);
     Require(reloaded.profiles.size() == model.profiles.size());
-    Require(Save(reloaded) == saved);
+    Require(SaveModel(reloaded) == saved);
     return 0;
 }
