@@ -38,16 +38,30 @@ bool ToInt(const QString &text, int *result)
     return true;
 }
 
+// The non-empty runs of characters between separators.
+template <typename IsSeparator> QStringList SplitWords(const QString &text, IsSeparator isSeparator)
+{
+    QStringList words;
+    qsizetype start = -1;
+    for (qsizetype i = 0; i <= text.size(); ++i) {
+        const bool separator = i == text.size() || isSeparator(text[i]);
+        if (separator && start >= 0) {
+            words << text.mid(start, i - start);
+            start = -1;
+        } else if (!separator && start < 0) {
+            start = i;
+        }
+    }
+    return words;
+}
+
 // The first token after "$VERSION" that is a number, if any.
 void ReadVersionLine(const QString &line, int *version)
 {
-    qsizetype start = FirstToken(line).size() + 1;
-    for (qsizetype end = start; end <= line.size(); ++end) {
-        if (end < line.size() && !IsTokenSeparator(line[end]))
-            continue;
-        if (end > start && ToInt(line.mid(start, end - start), version))
+    const QStringList tokens = SplitWords(line, IsTokenSeparator);
+    for (qsizetype i = 1; i < tokens.size(); ++i) {
+        if (ToInt(tokens[i], version))
             return;
-        start = end + 1;
     }
 }
 
@@ -83,18 +97,7 @@ bool IsSupportedConfigVersion(int version)
 
 QStringList SplitAtWhiteSpace(const QString &text)
 {
-    QStringList words;
-    qsizetype start = -1;
-    for (qsizetype i = 0; i <= text.size(); ++i) {
-        const bool space = i == text.size() || text[i].isSpace();
-        if (space && start >= 0) {
-            words << text.mid(start, i - start);
-            start = -1;
-        } else if (!space && start < 0) {
-            start = i;
-        }
-    }
-    return words;
+    return SplitWords(text, [](QChar c) { return c.isSpace(); });
 }
 
 ConfigText ReadConfig(QTextStream &in)
@@ -217,7 +220,8 @@ bool SaveConfigFile(const QString &path, const std::vector<OptionCategory> &cate
     // commit() forgets the failure's error: errno of the failed write(2)
     // still says why. Not committed, the temporary file is removed.
     if (out.status() != QTextStream::Ok || !file.flush() || file.error() != QFileDevice::NoError) {
-        *error = QString::fromLocal8Bit(std::strerror(errno));
+        const int writeError = errno;
+        *error = writeError ? QString::fromLocal8Bit(std::strerror(writeError)) : file.errorString();
         return false;
     }
     if (!file.commit()) {
