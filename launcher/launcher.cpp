@@ -2,6 +2,7 @@
 
 #include "configformat.h"
 #include "filelocations.h"
+#include "modal.h"
 #include "profilelistwidget.h"
 
 #include <QComboBox>
@@ -45,7 +46,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
         box.setText(QStringLiteral("Unable to start Zelvane Emulator Launcher"));
         box.setInformativeText(QStringLiteral("Unable to read configuration file."));
         box.setIcon(QMessageBox::Critical);
-        box.exec();
+        RunModal(box);
         std::exit(1);
     }
 
@@ -180,12 +181,10 @@ bool MainWindow::LoadConfig(const QString &path, bool renameIfOutdated)
         const QString title = QStringLiteral("Zelvane Emulator Launcher Warning");
         if (renameIfOutdated) {
             const QString backup = RenameOutdatedConfig(config.version);
-            QMessageBox::warning(this, title, OutdatedUserConfigText(path, backup), QMessageBox::Ok,
-                                 QMessageBox::NoButton);
+            ShowMessage(this, QMessageBox::Warning, title, OutdatedUserConfigText(path, backup));
             return false;
         }
-        QMessageBox::warning(this, title, QStringLiteral("Config file is out of date"), QMessageBox::Ok,
-                             QMessageBox::NoButton);
+        ShowMessage(this, QMessageBox::Warning, title, QStringLiteral("Config file is out of date"));
         config.categories = NewCategories();
     }
     categories = std::move(config.categories);
@@ -214,11 +213,11 @@ bool MainWindow::SaveConfig()
     if (SaveConfigFile(path, categories, &error))
         return true;
     qWarning().noquote() << "Unable to save the configuration to" << path << ":" << error;
-    QMessageBox::critical(this, QStringLiteral("Zelvane Emulator Launcher"),
-                          QStringLiteral("Unable to save the configuration to %1.\n\n%2\n\n"
-                                         "The changes made in this session are lost; "
-                                         "the file on disk was left as it was.")
-                              .arg(path, error));
+    ShowMessage(this, QMessageBox::Critical, QStringLiteral("Zelvane Emulator Launcher"),
+                QStringLiteral("Unable to save the configuration to %1.\n\n%2\n\n"
+                               "The changes made in this session are lost; "
+                               "the file on disk was left as it was.")
+                    .arg(path, error));
     return false;
 }
 

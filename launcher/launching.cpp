@@ -1,6 +1,7 @@
 #include "launcher.h"
 
 #include "filelocations.h"
+#include "modal.h"
 
 #include <QComboBox>
 #include <QDesktopServices>
@@ -43,6 +44,6 @@ void MainWindow::OnLaunch()
                                 SelectedFragments(categories) + QLatin1Char(' ') + argumentsEdit->text();
     const QStringList words = QProcess::splitCommand(commandLine);
     if (!QProcess::startDetached(words.value(0), words.mid(1)))
-        QMessageBox::critical(this, QStringLiteral("Zelvane Emulator Launcher"),
-                              QStringLiteral("Failed to start Zelvane Emulator!"), QMessageBox::Ok);
+        ShowMessage(this, QMessageBox::Critical, QStringLiteral("Zelvane Emulator Launcher"),
+                    QStringLiteral("Failed to start Zelvane Emulator!"));
 }

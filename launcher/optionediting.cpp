@@ -1,6 +1,7 @@
 #include "launcher.h"
 
 #include "adddlg.h"
+#include "modal.h"
 #include "optionremoval.h"
 #include "storabletext.h"
 
@@ -19,11 +20,11 @@ namespace
 // texts as typed, so only the name needs correcting.
 bool ExecWithStorableName(AddDlg &dialog)
 {
-    while (dialog.exec() == QDialog::Accepted) {
+    while (RunModal(dialog) == QDialog::Accepted) {
         QString reason;
         if (CanStoreName(dialog.fields[0].edit->text(), &reason))
             return true;
-        QMessageBox::warning(dialog.parentWidget(), dialog.windowTitle(), reason);
+        ShowMessage(dialog.parentWidget(), QMessageBox::Warning, dialog.windowTitle(), reason);
     }
     return false;
 }
@@ -45,7 +46,7 @@ bool ConfirmResolution(QWidget *parent, const QString &width, const QString &hei
                     .arg(screen.height()));
     QPushButton *yes = box.addButton(QStringLiteral("Yes"), QMessageBox::AcceptRole);
     box.addButton(QStringLiteral("No"), QMessageBox::RejectRole);
-    box.exec();
+    RunModal(box);
     return box.clickedButton() == yes;
 }
 
@@ -105,11 +106,12 @@ bool MainWindow::RemoveOption(int category)
         return false;
     const QString users = OptionUsers(profiles, category, current);
     if (!users.isEmpty() &&
-        QMessageBox::warning(this, QStringLiteral("Confirm remove ") + GetCategoryLabel(cat, true),
-                             QStringLiteral("The following profiles use this option, are you sure you "
-                                            "want to continue?\n\n") +
-                                 users,
-                             QMessageBox::Yes | QMessageBox::No, QMessageBox::NoButton) != QMessageBox::Yes)
+        ShowMessage(this, QMessageBox::Warning,
+                    QStringLiteral("Confirm remove ") + GetCategoryLabel(cat, true),
+                    QStringLiteral("The following profiles use this option, are you sure you "
+                                   "want to continue?\n\n") +
+                        users,
+                    QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return false;
     RenumberForRemovedOption(profiles, category, current, cat.options[current].value);
     cat.options.erase(cat.options.begin() + current);

@@ -1,5 +1,6 @@
 #include "launcher.h"
 
+#include "modal.h"
 #include "profilelistwidget.h"
 #include "storabletext.h"
 
@@ -22,16 +23,17 @@ QString AskProfileName(QWidget *parent)
 {
     QString name;
     for (;;) {
-        bool ok = false;
-        name = QInputDialog::getText(parent, addProfileTitle,
-                                     QStringLiteral("Enter the name for the new profile"), QLineEdit::Normal,
-                                     name, &ok);
-        if (!ok || name.isEmpty())
+        QInputDialog dialog(parent);
+        dialog.setWindowTitle(addProfileTitle);
+        dialog.setLabelText(QStringLiteral("Enter the name for the new profile"));
+        dialog.setTextValue(name);
+        if (RunModal(dialog) != QDialog::Accepted || dialog.textValue().isEmpty())
             return QString();
+        name = dialog.textValue();
         QString reason;
         if (CanStoreName(name, &reason))
             return name;
-        QMessageBox::warning(parent, addProfileTitle, reason);
+        ShowMessage(parent, QMessageBox::Warning, addProfileTitle, reason);
     }
 }
 
@@ -44,7 +46,8 @@ void MainWindow::OnAddUpdateProfile()
         return;
     QString reason;
     if (!CanStoreArguments(argumentsEdit->text(), categories, &reason)) {
-        QMessageBox::warning(this, row == 0 ? addProfileTitle : QStringLiteral("Update Profile"), reason);
+        ShowMessage(this, QMessageBox::Warning, row == 0 ? addProfileTitle : QStringLiteral("Update Profile"),
+                    reason);
         return;
     }
     if (row != 0) {
@@ -67,9 +70,9 @@ void MainWindow::OnAddUpdateProfile()
             profileList->setCurrentRow(int(profiles.size()) - 1);
             return;
         }
-        if (QMessageBox::question(this, addProfileTitle,
-                                  QStringLiteral("This profile already exists. Do you want to replace it?"),
-                                  QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok) {
+        if (ShowMessage(this, QMessageBox::Question, addProfileTitle,
+                        QStringLiteral("This profile already exists. Do you want to replace it?"),
+                        QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok) {
             CopyWindowToProfile(*found);
             profileList->setCurrentRow(int(found - profiles.begin()));
             // Replacing profile 0 changes no row, yet the window now equals it.
@@ -84,10 +87,9 @@ void MainWindow::OnRemoveProfile()
     const int row = profileList->currentRow();
     if (row < 0 || row >= int(profiles.size()))
         return;
-    if (QMessageBox::question(this, QStringLiteral("Confirm Remove Profile"),
-                              QStringLiteral("Are you sure you want to remove this profile?\n\n") +
-                                  profiles[row].name,
-                              QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok)
+    if (ShowMessage(this, QMessageBox::Question, QStringLiteral("Confirm Remove Profile"),
+                    QStringLiteral("Are you sure you want to remove this profile?\n\n") + profiles[row].name,
+                    QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok)
         return;
     profiles.erase(profiles.begin() + row);
     delete profileList->takeItem(row);

@@ -1,4 +1,5 @@
 // QuitSignals against the event loops and dialogs of one process.
+#include "modal.h"
 #include "modalanswerer.h"
 #include "quitsignals.h"
 
@@ -46,10 +47,10 @@ void TestQuitSignals::signalCancelsQuestionAndEndsLoop()
     QTimer::singleShot(0, [&] {
         QMessageBox question(QMessageBox::Question, QStringLiteral("Remove"), QStringLiteral("Remove it?"),
                              QMessageBox::Yes | QMessageBox::No);
-        answer = question.exec();
+        answer = RunModal(question);
         questionStillShown = question.isVisible();
         // A dialog that the interrupted code opens next is cancelled too.
-        QMessageBox::information(nullptr, QStringLiteral("Removed"), QStringLiteral("Done."));
+        ShowMessage(nullptr, QMessageBox::Information, QStringLiteral("Removed"), QStringLiteral("Done."));
         followUpClosed = true;
     });
     QCOMPARE(ExecWithin2s(), 0);
@@ -64,7 +65,7 @@ void TestQuitSignals::signalBeforeExecIsKept()
     QuitSignals quitSignals;
     // As a warning shown while the window is built, before main's exec().
     ModalAnswerer answerer({RaiseSigterm});
-    QMessageBox::warning(nullptr, QStringLiteral("Warning"), QStringLiteral("Out of date"));
+    ShowMessage(nullptr, QMessageBox::Warning, QStringLiteral("Warning"), QStringLiteral("Out of date"));
     QCOMPARE(answerer.pending(), 0);
     QCOMPARE(ExecWithin2s(), 0);
 }

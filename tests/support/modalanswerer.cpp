@@ -1,7 +1,9 @@
 #include "modalanswerer.h"
 
+#include "modal.h"
+
 #include <QAbstractButton>
-#include <QApplication>
+#include <QDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -33,22 +35,26 @@ SeenDialog Describe(QWidget *dialog)
 
 ModalAnswerer::ModalAnswerer(QList<Answer> answers) : answers(std::move(answers))
 {
-    connect(&timer, &QTimer::timeout, this, &ModalAnswerer::poll);
-    timer.start(5);
+    SetModalHook([this](QDialog &dialog) { return answer(dialog); });
 }
 
-void ModalAnswerer::poll()
+ModalAnswerer::~ModalAnswerer()
 {
-    QWidget *dialog = QApplication::activeModalWidget();
-    if (!dialog || dialog == last || !dialog->isVisible())
-        return;
-    last = dialog;
-    seenDialogs << Describe(dialog);
-    if (answers.isEmpty()) {
-        QMetaObject::invokeMethod(dialog, "reject", Qt::QueuedConnection);
-        return;
-    }
-    answers.takeFirst()(dialog);
+    SetModalHook(nullptr);
+}
+
+// The dialog is shown as exec() would show it, then answered at once. An
+// answer that leaves it open (to test what else may close it) gets a real
+// modal event loop.
+int ModalAnswerer::answer(QDialog &dialog)
+{
+    dialog.show();
+    seenDialogs << Describe(&dialog);
+    if (answers.isEmpty())
+        dialog.reject();
+    else
+        answers.takeFirst()(&dialog);
+    return dialog.isVisible() ? dialog.exec() : dialog.result();
 }
 
 ModalAnswerer::Answer ClickButton(const QString &text)
@@ -56,12 +62,12 @@ ModalAnswerer::Answer ClickButton(const QString &text)
     return [text](QWidget *dialog) {
         for (QAbstractButton *button : dialog->findChildren<QAbstractButton *>()) {
             if (PlainText(button->text()) == text && button->isVisible()) {
-                QMetaObject::invokeMethod(button, "click", Qt::QueuedConnection);
+                button->click();
                 return;
             }
         }
         qWarning("No button \"%s\" in the dialog; rejecting it", qPrintable(text));
-        QMetaObject::invokeMethod(dialog, "reject", Qt::QueuedConnection);
+        static_cast<QDialog *>(dialog)->reject();
     };
 }
 
@@ -71,15 +77,15 @@ ModalAnswerer::Answer EnterText(const QString &text)
         auto *input = qobject_cast<QInputDialog *>(dialog);
         if (!input) {
             qWarning("Expected an input dialog; rejecting it");
-            QMetaObject::invokeMethod(dialog, "reject", Qt::QueuedConnection);
+            static_cast<QDialog *>(dialog)->reject();
             return;
         }
         input->setTextValue(text);
-        QMetaObject::invokeMethod(input, "accept", Qt::QueuedConnection);
+        input->accept();
     };
 }
 
 ModalAnswerer::Answer Reject()
 {
-    return [](QWidget *dialog) { QMetaObject::invokeMethod(dialog, "reject", Qt::QueuedConnection); };
+    return [](QWidget *dialog) { static_cast<QDialog *>(dialog)->reject(); };
 }

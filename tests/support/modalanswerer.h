@@ -1,11 +1,11 @@
 #pragma once
 
 #include <QObject>
-#include <QPointer>
 #include <QStringList>
-#include <QTimer>
 #include <QWidget>
 #include <functional>
+
+class QDialog;
 
 // What a test saw of a modal dialog.
 struct SeenDialog {
@@ -17,15 +17,16 @@ struct SeenDialog {
 };
 
 // Answers the modal dialogs that the code under test opens, as a user would:
-// each answer in turn gets the next modal dialog once it is shown. A dialog
-// that finds no answer left is rejected, so a test never hangs, and shows up
-// in seen() for the test to complain about.
+// while it lives, each answer in turn gets the next dialog the launcher runs,
+// synchronously. A dialog that finds no answer left is rejected, so a test
+// never hangs, and shows up in seen() for the test to complain about.
 class ModalAnswerer : public QObject
 {
 public:
     using Answer = std::function<void(QWidget *dialog)>;
 
     explicit ModalAnswerer(QList<Answer> answers = {});
+    ~ModalAnswerer() override;
 
     void add(const Answer &answer)
     {
@@ -41,12 +42,10 @@ public:
     }
 
 private:
-    void poll();
+    int answer(QDialog &dialog);
 
     QList<Answer> answers;
     QList<SeenDialog> seenDialogs;
-    QPointer<QWidget> last;
-    QTimer timer;
 };
 
 // Ready-made answers.
