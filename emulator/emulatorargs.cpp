@@ -1,9 +1,15 @@
 #include "emulatorargs.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace
 {
+
+// The translation context of the problems' texts.
+struct EmulatorArgs {
+    Q_DECLARE_TR_FUNCTIONS(EmulatorArgs)
+};
 
 const QString WindowSizeSwitch = QStringLiteral("-windowsize");
 const QString PpiSwitch = QStringLiteral("-ppi");
@@ -44,15 +50,16 @@ bool ParseWindowSize(const QString &text, QSize *size)
 void ReadWindowSize(const QStringList &arguments, int &i, EmulatorSettings &settings)
 {
     const QString fallback =
-        QStringLiteral("using %1x%2.").arg(DefaultWindowSize.width()).arg(DefaultWindowSize.height());
+        EmulatorArgs::tr("using %1x%2.").arg(DefaultWindowSize.width()).arg(DefaultWindowSize.height());
     QString value;
     if (!TakeValue(arguments, i, &value)) {
         settings.windowSize = DefaultWindowSize;
-        settings.problems << QStringLiteral("-windowsize is missing its size, such as 480x800; ") + fallback;
+        settings.problems << EmulatorArgs::tr("-windowsize is missing its size, such as 480x800; ") +
+                                 fallback;
     } else if (!ParseWindowSize(value, &settings.windowSize)) {
         settings.windowSize = DefaultWindowSize;
         settings.problems
-            << QStringLiteral("-windowsize \"%1\" is not a size WIDTHxHEIGHT with each side from 1 to %2; ")
+            << EmulatorArgs::tr("-windowsize \"%1\" is not a size WIDTHxHEIGHT with each side from 1 to %2; ")
                        .arg(value)
                        .arg(MaxWindowSide) +
                    fallback;
@@ -61,15 +68,15 @@ void ReadWindowSize(const QStringList &arguments, int &i, EmulatorSettings &sett
 
 void ReadPpi(const QStringList &arguments, int &i, EmulatorSettings &settings)
 {
-    const QString fallback = QStringLiteral("using %1 ppi.").arg(DefaultPpi);
+    const QString fallback = EmulatorArgs::tr("using %1 ppi.").arg(DefaultPpi);
     QString value;
     if (!TakeValue(arguments, i, &value)) {
         settings.ppi = DefaultPpi;
-        settings.problems << QStringLiteral("-ppi is missing its pixel density, such as 240; ") + fallback;
+        settings.problems << EmulatorArgs::tr("-ppi is missing its pixel density, such as 240; ") + fallback;
     } else if (!ToNumber(value, MaxPpi, &settings.ppi)) {
         settings.ppi = DefaultPpi;
         settings.problems
-            << QStringLiteral("-ppi \"%1\" is not a pixel density from 1 to %2; ").arg(value).arg(MaxPpi) +
+            << EmulatorArgs::tr("-ppi \"%1\" is not a pixel density from 1 to %2; ").arg(value).arg(MaxPpi) +
                    fallback;
     }
 }

@@ -20,7 +20,7 @@ QLabel *WrappedLabel(const QString &text)
 
 QLabel *HeadingLabel()
 {
-    auto *heading = new QLabel(QStringLiteral("Zelvane emulator stand-in"));
+    auto *heading = new QLabel(EmulatorWindow::tr("Zelvane emulator stand-in"));
     QFont font = heading->font();
     font.setBold(true);
     font.setPointSizeF(font.pointSizeF() * 1.4);
@@ -51,25 +51,25 @@ QListWidget *ArgumentList(const QStringList &arguments)
 
 EmulatorWindow::EmulatorWindow(const QStringList &arguments, const EmulatorSettings &settings)
 {
-    setWindowTitle(QStringLiteral("Zelvane Emulator (stand-in)"));
+    setWindowTitle(tr("Zelvane Emulator (stand-in)"));
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(HeadingLabel());
-    layout->addWidget(WrappedLabel(
-        QStringLiteral("This program stands in for the real Zelvane emulator and only shows what it was "
-                       "started with. To use the real emulator, put it in place of %1.")
-            .arg(QDir::toNativeSeparators(QCoreApplication::applicationFilePath()))));
+    layout->addWidget(
+        WrappedLabel(tr("This program stands in for the real Zelvane emulator and only shows what it was "
+                        "started with. To use the real emulator, put it in place of %1.")
+                         .arg(QDir::toNativeSeparators(QCoreApplication::applicationFilePath()))));
 
     auto *form = new QFormLayout;
-    form->addRow(QStringLiteral("Window size:"), new QLabel(QStringLiteral("%1 x %2 pixels")
-                                                                .arg(settings.windowSize.width())
-                                                                .arg(settings.windowSize.height())));
-    form->addRow(QStringLiteral("Pixel density:"), new QLabel(QStringLiteral("%1 ppi").arg(settings.ppi)));
+    form->addRow(
+        tr("Window size:"),
+        new QLabel(tr("%1 x %2 pixels").arg(settings.windowSize.width()).arg(settings.windowSize.height())));
+    form->addRow(tr("Pixel density:"), new QLabel(tr("%1 ppi").arg(settings.ppi)));
     layout->addLayout(form);
     if (!settings.problems.isEmpty())
         layout->addWidget(ProblemsLabel(settings.problems));
 
     layout->addWidget(
-        new QLabel(QStringLiteral("Arguments received (%1), one per line:").arg(arguments.size())));
+        new QLabel(tr("Arguments received (%n), one per line:", nullptr, int(arguments.size()))));
     layout->addWidget(ArgumentList(arguments), 1);
     resize(settings.windowSize);
 }

@@ -8,6 +8,8 @@
 // density, any problems with the switches and every argument received.
 class EmulatorWindow : public QWidget
 {
+    Q_OBJECT
+
 public:
     EmulatorWindow(const QStringList &arguments, const EmulatorSettings &settings);
 };

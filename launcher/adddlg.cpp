@@ -27,8 +27,8 @@ AddDlg::AddDlg(QWidget *parent, const QString &title, const QList<AddDlgField> &
     layout->addLayout(form, 0);
 
     auto *buttons = new QDialogButtonBox;
-    okButton = new QPushButton(QStringLiteral("OK"));
-    auto *cancelButton = new QPushButton(QStringLiteral("Cancel"));
+    okButton = new QPushButton(tr("OK"));
+    auto *cancelButton = new QPushButton(tr("Cancel"));
     buttons->addButton(okButton, QDialogButtonBox::AcceptRole);
     buttons->addButton(cancelButton, QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

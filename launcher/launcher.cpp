@@ -12,6 +12,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -28,23 +29,31 @@ namespace
 QString OutdatedUserConfigText(const QString &path, const QString &backup)
 {
     const QString outdated =
-        QStringLiteral("Your Launcher.ini configuration file is out of date and will not be used. ");
+        MainWindow::tr("Your Launcher.ini configuration file is out of date and will not be used. ");
     if (backup.isEmpty())
-        return outdated + QStringLiteral("It could not be renamed and is still at %1.").arg(path);
-    return outdated + QStringLiteral("It has been renamed to %1 to make place for a new configuration file.")
+        return outdated + MainWindow::tr("It could not be renamed and is still at %1.").arg(path);
+    return outdated + MainWindow::tr("It has been renamed to %1 to make place for a new configuration file.")
                           .arg(backup);
 }
+
+// config/ derives a category's label in English from its section header and
+// the window words it in the user's language; these are the labels it gives,
+// listed for lupdate.
+[[maybe_unused]] const char *const categoryLabels[] = {
+    QT_TRANSLATE_NOOP("MainWindow", "Resolution"), QT_TRANSLATE_NOOP("MainWindow", "Pixel Density"),
+    QT_TRANSLATE_NOOP("MainWindow", "Input"), QT_TRANSLATE_NOOP("MainWindow", "resolution"),
+    QT_TRANSLATE_NOOP("MainWindow", "pixel density")};
 
 } // namespace
 
 MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
 {
-    setWindowTitle(QStringLiteral("Zelvane Emulator"));
+    setWindowTitle(tr("Zelvane Emulator"));
     if (!LoadConfig(GetFileName(UserConfig), true) && !LoadConfig(GetFileName(DefaultConfig), false)) {
         QMessageBox box;
-        box.setWindowTitle(QStringLiteral("Zelvane Emulator"));
-        box.setText(QStringLiteral("Unable to start Zelvane Emulator Launcher"));
-        box.setInformativeText(QStringLiteral("Unable to read configuration file."));
+        box.setWindowTitle(tr("Zelvane Emulator"));
+        box.setText(tr("Unable to start Zelvane Emulator Launcher"));
+        box.setInformativeText(tr("Unable to read configuration file."));
         box.setIcon(QMessageBox::Critical);
         RunModal(box);
         std::exit(1);
@@ -54,7 +63,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     setCentralWidget(central);
     auto *mainLayout = new QVBoxLayout;
 
-    auto *profileBox = new QGroupBox(QStringLiteral("Profile"));
+    auto *profileBox = new QGroupBox(tr("Profile"));
     mainLayout->addWidget(profileBox, 0);
     auto *profileLayout = new QHBoxLayout;
     profileBox->setLayout(profileLayout);
@@ -65,8 +74,9 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
         AddOptionRow(form, category);
     argumentsEdit = new QLineEdit;
     argumentsEdit->setObjectName(QStringLiteral("argumentsEdit"));
+    argumentsEdit->setAccessibleName(tr("Arguments"));
     connect(argumentsEdit, &QLineEdit::textChanged, this, &MainWindow::OnTextCtrlEdit);
-    form->addRow(QStringLiteral("&Arguments"), argumentsEdit);
+    form->addRow(tr("&Arguments"), argumentsEdit);
     profileLayout->addSpacing(10);
     profileLayout->addLayout(form, 0);
 
@@ -76,10 +86,10 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     OnResolution(0);
     OnPixelDensity(0);
 
-    auto *helpButton = new QPushButton(QStringLiteral("&Help"));
+    auto *helpButton = new QPushButton(tr("&Help"));
     helpButton->setObjectName(QStringLiteral("helpButton"));
     connect(helpButton, &QPushButton::clicked, this, &MainWindow::OnHelp);
-    auto *launchButton = new QPushButton(QStringLiteral("&Launch"));
+    auto *launchButton = new QPushButton(tr("&Launch"));
     launchButton->setObjectName(QStringLiteral("launchButton"));
     connect(launchButton, &QPushButton::clicked, this, &MainWindow::OnLaunch);
     auto *buttonBox = new QDialogButtonBox;
@@ -100,6 +110,7 @@ QGridLayout *MainWindow::CreateProfileGrid()
     auto *grid = new QGridLayout;
     profileList = new ProfileQListWidget;
     profileList->setObjectName(QStringLiteral("profileList"));
+    profileList->setAccessibleName(tr("Profiles"));
     QStringList names;
     for (const Profile &profile : profiles)
         names << profile.name;
@@ -109,10 +120,12 @@ QGridLayout *MainWindow::CreateProfileGrid()
     connect(profileList, &QListWidget::currentRowChanged, this, &MainWindow::OnProfileChanged);
     grid->addWidget(profileList, 0, 0, 1, -1);
 
-    addUpdateButton = new QPushButton(QStringLiteral("Add"));
+    addUpdateButton = new QPushButton(tr("Add"));
+    addUpdateButton->setAccessibleName(tr("Add profile"));
     addUpdateButton->setObjectName(QStringLiteral("addUpdateButton"));
     connect(addUpdateButton, &QPushButton::clicked, this, &MainWindow::OnAddUpdateProfile);
-    removeProfileButton = new QPushButton(QStringLiteral("Remove"));
+    removeProfileButton = new QPushButton(tr("Remove"));
+    removeProfileButton->setAccessibleName(tr("Remove profile"));
     removeProfileButton->setObjectName(QStringLiteral("removeProfileButton"));
     connect(removeProfileButton, &QPushButton::clicked, this, &MainWindow::OnRemoveProfile);
     grid->addWidget(addUpdateButton, 1, 0);
@@ -136,12 +149,17 @@ void MainWindow::AddOptionRow(QFormLayout *form, int category)
     combo->insertItems(0, names);
     grid->addWidget(combo, 0, 0, 1, -1);
 
-    auto addRemoveButtons = [this, grid, name](void (MainWindow::*onAdd)(), void (MainWindow::*onRemove)()) {
-        auto *addButton = new QPushButton(QStringLiteral("Add"));
+    // The buttons' accessible names say which list they change, since every
+    // row has its own "Add" and "Remove".
+    auto addRemoveButtons = [this, grid, name](void (MainWindow::*onAdd)(), const QString &addName,
+                                               void (MainWindow::*onRemove)(), const QString &removeName) {
+        auto *addButton = new QPushButton(tr("Add"));
         addButton->setObjectName(QStringLiteral("add%1Button").arg(name));
+        addButton->setAccessibleName(addName);
         connect(addButton, &QPushButton::clicked, this, onAdd);
-        auto *removeButton = new QPushButton(QStringLiteral("Remove"));
+        auto *removeButton = new QPushButton(tr("Remove"));
         removeButton->setObjectName(QStringLiteral("remove%1Button").arg(name));
+        removeButton->setAccessibleName(removeName);
         connect(removeButton, &QPushButton::clicked, this, onRemove);
         grid->addWidget(addButton, 1, 0);
         grid->addWidget(removeButton, 1, 1);
@@ -150,20 +168,25 @@ void MainWindow::AddOptionRow(QFormLayout *form, int category)
     switch (category) {
     case ResolutionCategory:
         connect(combo, &QComboBox::currentIndexChanged, this, &MainWindow::OnResolution);
-        removeResolutionButton =
-            addRemoveButtons(&MainWindow::OnAddResolution, &MainWindow::OnRemoveResolution);
+        removeResolutionButton = addRemoveButtons(&MainWindow::OnAddResolution, tr("Add resolution"),
+                                                  &MainWindow::OnRemoveResolution, tr("Remove resolution"));
         break;
     case PixelDensityCategory:
         connect(combo, &QComboBox::currentIndexChanged, this, &MainWindow::OnPixelDensity);
         removePixelDensityButton =
-            addRemoveButtons(&MainWindow::OnAddPixelDensity, &MainWindow::OnRemovePixelDensity);
+            addRemoveButtons(&MainWindow::OnAddPixelDensity, tr("Add pixel density"),
+                             &MainWindow::OnRemovePixelDensity, tr("Remove pixel density"));
         break;
     default:
         connect(combo, &QComboBox::currentIndexChanged, this, &MainWindow::OnInput);
         break;
     }
     combo->setCurrentIndex(0);
-    form->addRow(GetCategoryLabel(cat, false), grid);
+    // A row whose field is a layout gets no buddy from the form, so the label
+    // is made here and tied to the combo box for screen readers.
+    auto *label = new QLabel(GetCategoryLabel(cat, false));
+    label->setBuddy(combo);
+    form->addRow(label, grid);
 }
 
 bool MainWindow::LoadConfig(const QString &path, bool renameIfOutdated)
@@ -178,13 +201,13 @@ bool MainWindow::LoadConfig(const QString &path, bool renameIfOutdated)
     file.close();
 
     if (!IsSupportedConfigVersion(config.version)) {
-        const QString title = QStringLiteral("Zelvane Emulator Launcher Warning");
+        const QString title = tr("Zelvane Emulator Launcher Warning");
         if (renameIfOutdated) {
             const QString backup = RenameOutdatedConfig(config.version);
             ShowMessage(this, QMessageBox::Warning, title, OutdatedUserConfigText(path, backup));
             return false;
         }
-        ShowMessage(this, QMessageBox::Warning, title, QStringLiteral("Config file is out of date"));
+        ShowMessage(this, QMessageBox::Warning, title, tr("Config file is out of date"));
         config.categories = NewCategories();
     }
     categories = std::move(config.categories);
@@ -213,10 +236,10 @@ bool MainWindow::SaveConfig()
     if (SaveConfigFile(path, categories, &error))
         return true;
     qWarning().noquote() << "Unable to save the configuration to" << path << ":" << error;
-    ShowMessage(this, QMessageBox::Critical, QStringLiteral("Zelvane Emulator Launcher"),
-                QStringLiteral("Unable to save the configuration to %1.\n\n%2\n\n"
-                               "The changes made in this session are lost; "
-                               "the file on disk was left as it was.")
+    ShowMessage(this, QMessageBox::Critical, tr("Zelvane Emulator Launcher"),
+                tr("Unable to save the configuration to %1.\n\n%2\n\n"
+                   "The changes made in this session are lost; "
+                   "the file on disk was left as it was.")
                     .arg(path, error));
     return false;
 }
@@ -228,7 +251,7 @@ QString MainWindow::GetProfileText(const Profile &profile) const
 
 QString MainWindow::GetCategoryLabel(const OptionCategory &category, bool lowerCase) const
 {
-    return CategoryLabel(category.section, lowerCase);
+    return tr(CategoryLabel(category.section, lowerCase).toUtf8().constData());
 }
 
 QString MainWindow::GetWindowProfileText() const
@@ -242,7 +265,8 @@ QString MainWindow::GetWindowProfileText() const
 void MainWindow::UpdateAddUpdateButton()
 {
     const int row = profileList->currentRow();
-    addUpdateButton->setText(row == 0 ? QStringLiteral("Add") : QStringLiteral("Update"));
+    addUpdateButton->setText(row == 0 ? tr("Add") : tr("Update"));
+    addUpdateButton->setAccessibleName(row == 0 ? tr("Add profile") : tr("Update profile"));
     const bool validRow = row >= 0 && row < int(profiles.size());
     addUpdateButton->setEnabled(validRow && GetWindowProfileText() != GetProfileText(profiles[row]));
 }

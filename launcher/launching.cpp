@@ -44,6 +44,6 @@ void MainWindow::OnLaunch()
                                 SelectedFragments(categories) + QLatin1Char(' ') + argumentsEdit->text();
     const QStringList words = QProcess::splitCommand(commandLine);
     if (!QProcess::startDetached(words.value(0), words.mid(1)))
-        ShowMessage(this, QMessageBox::Critical, QStringLiteral("Zelvane Emulator Launcher"),
-                    QStringLiteral("Failed to start Zelvane Emulator!"));
+        ShowMessage(this, QMessageBox::Critical, tr("Zelvane Emulator Launcher"),
+                    tr("Failed to start Zelvane Emulator!"));
 }

@@ -38,14 +38,14 @@ bool ConfirmResolution(QWidget *parent, const QString &width, const QString &hei
         return true;
     QMessageBox box(parent);
     box.setIcon(QMessageBox::Warning);
-    box.setWindowTitle(QStringLiteral("Resolution bigger than the current screen size!"));
-    box.setText(QStringLiteral("You are trying to add: %1x%2\nbut the current screen resolution is: "
+    box.setWindowTitle(MainWindow::tr("Resolution bigger than the current screen size!"));
+    box.setText(MainWindow::tr("You are trying to add: %1x%2\nbut the current screen resolution is: "
                                "%3x%4\n\nAre you sure ?")
                     .arg(width, height)
                     .arg(screen.width())
                     .arg(screen.height()));
-    QPushButton *yes = box.addButton(QStringLiteral("Yes"), QMessageBox::AcceptRole);
-    box.addButton(QStringLiteral("No"), QMessageBox::RejectRole);
+    QPushButton *yes = box.addButton(MainWindow::tr("Yes"), QMessageBox::AcceptRole);
+    box.addButton(MainWindow::tr("No"), QMessageBox::RejectRole);
     RunModal(box);
     return box.clickedButton() == yes;
 }
@@ -61,10 +61,8 @@ void AppendOption(OptionCategory &category, const Option &option)
 
 void MainWindow::OnAddResolution()
 {
-    AddDlg dialog(this, QStringLiteral("Add Resolution"),
-                  {{TextField, QStringLiteral("Name:")},
-                   {NumberField, QStringLiteral("Width:")},
-                   {NumberField, QStringLiteral("Height:")}});
+    AddDlg dialog(this, tr("Add Resolution"),
+                  {{TextField, tr("Name:")}, {NumberField, tr("Width:")}, {NumberField, tr("Height:")}});
     if (!ExecWithStorableName(dialog))
         return;
     const QString width = dialog.fields[1].edit->text();
@@ -83,8 +81,8 @@ void MainWindow::OnRemoveResolution()
 
 void MainWindow::OnAddPixelDensity()
 {
-    AddDlg dialog(this, QStringLiteral("Add Pixel Density"),
-                  {{TextField, QStringLiteral("Name:")}, {NumberField, QStringLiteral("Pixel Density:")}});
+    AddDlg dialog(this, tr("Add Pixel Density"),
+                  {{TextField, tr("Name:")}, {NumberField, tr("Pixel Density:")}});
     if (!ExecWithStorableName(dialog))
         return;
     AppendOption(categories[PixelDensityCategory],
@@ -105,11 +103,11 @@ bool MainWindow::RemoveOption(int category)
     if (current <= 0 || current >= int(cat.options.size()))
         return false;
     const QString users = OptionUsers(profiles, category, current);
+    //: %1 is the category's label in lower case, such as "pixel density".
+    const QString title = tr("Confirm remove %1").arg(GetCategoryLabel(cat, true));
     if (!users.isEmpty() &&
-        ShowMessage(this, QMessageBox::Warning,
-                    QStringLiteral("Confirm remove ") + GetCategoryLabel(cat, true),
-                    QStringLiteral("The following profiles use this option, are you sure you "
-                                   "want to continue?\n\n") +
+        ShowMessage(this, QMessageBox::Warning, title,
+                    tr("The following profiles use this option, are you sure you want to continue?\n\n") +
                         users,
                     QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return false;

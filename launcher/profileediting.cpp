@@ -14,7 +14,12 @@
 namespace
 {
 
-const QString addProfileTitle = QStringLiteral("Add Profile");
+// Asked each time rather than kept, so that it is worded in the language
+// installed when it is shown.
+QString AddProfileTitle()
+{
+    return MainWindow::tr("Add Profile");
+}
 
 // Asks for the name of a new profile; empty when the user cancels or enters
 // nothing. A name that Launcher.ini cannot keep is explained and offered
@@ -24,8 +29,8 @@ QString AskProfileName(QWidget *parent)
     QString name;
     for (;;) {
         QInputDialog dialog(parent);
-        dialog.setWindowTitle(addProfileTitle);
-        dialog.setLabelText(QStringLiteral("Enter the name for the new profile"));
+        dialog.setWindowTitle(AddProfileTitle());
+        dialog.setLabelText(MainWindow::tr("Enter the name for the new profile"));
         dialog.setTextValue(name);
         if (RunModal(dialog) != QDialog::Accepted || dialog.textValue().isEmpty())
             return QString();
@@ -33,7 +38,7 @@ QString AskProfileName(QWidget *parent)
         QString reason;
         if (CanStoreName(name, &reason))
             return name;
-        ShowMessage(parent, QMessageBox::Warning, addProfileTitle, reason);
+        ShowMessage(parent, QMessageBox::Warning, AddProfileTitle(), reason);
     }
 }
 
@@ -46,8 +51,7 @@ void MainWindow::OnAddUpdateProfile()
         return;
     QString reason;
     if (!CanStoreArguments(argumentsEdit->text(), categories, &reason)) {
-        ShowMessage(this, QMessageBox::Warning, row == 0 ? addProfileTitle : QStringLiteral("Update Profile"),
-                    reason);
+        ShowMessage(this, QMessageBox::Warning, row == 0 ? AddProfileTitle() : tr("Update Profile"), reason);
         return;
     }
     if (row != 0) {
@@ -70,8 +74,8 @@ void MainWindow::OnAddUpdateProfile()
             profileList->setCurrentRow(int(profiles.size()) - 1);
             return;
         }
-        if (ShowMessage(this, QMessageBox::Question, addProfileTitle,
-                        QStringLiteral("This profile already exists. Do you want to replace it?"),
+        if (ShowMessage(this, QMessageBox::Question, AddProfileTitle(),
+                        tr("This profile already exists. Do you want to replace it?"),
                         QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok) {
             CopyWindowToProfile(*found);
             profileList->setCurrentRow(int(found - profiles.begin()));
@@ -87,8 +91,8 @@ void MainWindow::OnRemoveProfile()
     const int row = profileList->currentRow();
     if (row < 0 || row >= int(profiles.size()))
         return;
-    if (ShowMessage(this, QMessageBox::Question, QStringLiteral("Confirm Remove Profile"),
-                    QStringLiteral("Are you sure you want to remove this profile?\n\n") + profiles[row].name,
+    if (ShowMessage(this, QMessageBox::Question, tr("Confirm Remove Profile"),
+                    tr("Are you sure you want to remove this profile?\n\n") + profiles[row].name,
                     QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok)
         return;
     profiles.erase(profiles.begin() + row);
