@@ -3,6 +3,8 @@
 
 #include <QApplication>
 #include <QDebug>
+#include <QLocale>
+#include <QTranslator>
 
 int main(int argc, char *argv[])
 {
@@ -13,6 +15,11 @@ int main(int argc, char *argv[])
         arguments << QString::fromLocal8Bit(argv[i]);
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
+    // The stand-in carries its translations inside, like a bundle of its own.
+    QTranslator translator;
+    if (translator.load(QLocale(), QStringLiteral("zelvane-emulator"), QStringLiteral("_"),
+                        QStringLiteral(":/i18n")))
+        app.installTranslator(&translator);
 
     const EmulatorSettings settings = ParseEmulatorArguments(arguments);
     for (const QString &problem : settings.problems)

@@ -1,12 +1,23 @@
 #include "launcher.h"
 #include "quitsignals.h"
 #include "singleapplication.h"
+#include "translations.h"
+
+#include <QIcon>
+#include <QLocale>
 
 int main(int argc, char *argv[])
 {
     SingleApplication app(argc, argv);
     if (app.isRunning())
         return app.sendMessage(QString(), 5000) ? 0 : 1;
+
+    InstallTranslations(QLocale(), &app);
+    // The desktop entry's id and icon, so that docks and task bars match the
+    // window to its menu entry (on X11 through WM_CLASS, the executable's
+    // name, which the entry names as StartupWMClass).
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.zelvane.Launcher"));
+    QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/org.zelvane.Launcher.png")));
 
     QuitSignals quitSignals;
     int result = 0;

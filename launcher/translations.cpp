@@ -1,0 +1,30 @@
+#include "translations.h"
+
+#include "filelocations.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+namespace
+{
+
+// Looks for name_<language>.qm in directory, trying the locale's UI
+// languages from the most specific ("de_AT", then "de").
+void Install(const QLocale &locale, const QString &name, const QString &directory, QObject *owner)
+{
+    auto *translator = new QTranslator(owner);
+    if (translator->load(locale, name, QStringLiteral("_"), directory))
+        QCoreApplication::installTranslator(translator);
+    else
+        delete translator;
+}
+
+} // namespace
+
+void InstallTranslations(const QLocale &locale, QObject *owner)
+{
+    Install(locale, QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath), owner);
+    Install(locale, QStringLiteral("zelvane-launcher"), ResourcesDir(QStringLiteral("translations")), owner);
+}
