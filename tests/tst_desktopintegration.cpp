@@ -1,0 +1,87 @@
+// What a screen reader and a user in another language get of the window: the
+// accessibility tree, worded by the translation installed as main installs it.
+#include "modalanswerer.h"
+#include "translations.h"
+#include "windowwidgets.h"
+
+#include <QAccessible>
+#include <QMetaEnum>
+#include <QTest>
+
+namespace
+{
+
+// One line per control a screen reader stops at: its role, its name and the
+// label tied to it (the group box's title, which labels every control in it,
+// left out). Lists and combo boxes are leaves here.
+void Describe(QAccessibleInterface *node, QStringList &lines)
+{
+    const QAccessible::Role role = node->role();
+    QString line = QString::fromLatin1(QMetaEnum::fromType<QAccessible::Role>().valueToKey(role)) + u' ' +
+                   node->text(QAccessible::Name);
+    for (const auto &relation : node->relations(QAccessible::Label)) {
+        if (relation.first->role() == QAccessible::StaticText)
+            line += QStringLiteral(" labelled ") + relation.first->text(QAccessible::Name);
+    }
+    if (role != QAccessible::Client && role != QAccessible::LayeredPane)
+        lines << line;
+    if (role == QAccessible::List || role == QAccessible::ComboBox)
+        return;
+    for (int i = 0; i < node->childCount(); ++i)
+        Describe(node->child(i), lines);
+}
+
+} // namespace
+
+class DesktopIntegrationTest : public QObject, WindowFixture
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup()
+    {
+        closeWindow();
+    }
+    void windowInLocale_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::newRow("C") << "C";
+        QTest::newRow("German") << "de_DE";
+    }
+    void windowInLocale();
+};
+
+// The whole window, the profile row's Add turned Update, and a message box
+// with Qt's own standard buttons, against data/desktopintegration/<locale>.txt.
+void DesktopIntegrationTest::windowInLocale()
+{
+    QFETCH(QString, locale);
+    QObject translations;
+    InstallTranslations(QLocale(locale), &translations);
+    openWindow(ReadFile(QFINDTESTDATA("data/desktopintegration/Launcher.ini")));
+    QStringList lines;
+    Describe(QAccessible::queryAccessibleInterface(window.get()), lines);
+    selectRow(1);
+    w->resolutionCombo->setCurrentIndex(0);
+    lines << w->addUpdateButton->text() + u' ' +
+                 QAccessible::queryAccessibleInterface(w->addUpdateButton)->text(QAccessible::Name);
+    ModalAnswerer answerer({Reject()});
+    w->removeProfileButton->click();
+    const SeenDialog box = answerer.seen().value(0);
+    lines << box.title << box.text << box.buttons;
+
+    // Each Add, Update and Remove is told apart by a name that begins with
+    // its visible text, so spoken and shown words match.
+    QStringList names;
+    for (QPushButton *button : window->findChildren<QPushButton *>()) {
+        names << QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name);
+        QVERIFY2(names.last().startsWith(button->text().remove(u'&')), qPrintable(names.last()));
+    }
+    QCOMPARE(names.removeDuplicates(), 0);
+    const QString expected =
+        QString::fromUtf8(ReadFile(QFINDTESTDATA("data/desktopintegration/" + locale + ".txt")));
+    QCOMPARE(lines.join(u'\n') + u'\n', expected);
+}
+
+QTEST_MAIN(DesktopIntegrationTest)
+#include "tst_desktopintegration.moc"
