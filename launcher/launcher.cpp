@@ -121,7 +121,6 @@ QGridLayout *MainWindow::CreateProfileGrid()
     grid->addWidget(profileList, 0, 0, 1, -1);
 
     addUpdateButton = new QPushButton(tr("Add"));
-    addUpdateButton->setAccessibleName(tr("Add profile"));
     addUpdateButton->setObjectName(QStringLiteral("addUpdateButton"));
     connect(addUpdateButton, &QPushButton::clicked, this, &MainWindow::OnAddUpdateProfile);
     removeProfileButton = new QPushButton(tr("Remove"));
