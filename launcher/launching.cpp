@@ -38,10 +38,15 @@ void MainWindow::OnLaunch()
 
 // The Launch button's tooltip is the command Launch would run now, as a
 // shell reads it. It is built when the tooltip is asked for, which keeps it
-// current through every change without looking up the emulator on each.
+// current through every change without looking up the emulator on each. It
+// is escaped rich text: as plain text, a command holding something like a
+// tag would be taken for rich text and shown without it.
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == launchButton && event->type() == QEvent::ToolTip)
-        launchButton->setToolTip(ShellCommandLine(GetWindowLaunchCommand()));
+    if (watched == launchButton && event->type() == QEvent::ToolTip) {
+        const QString command = ShellCommandLine(GetWindowLaunchCommand());
+        launchButton->setToolTip(
+            QStringLiteral("<p style=\"white-space:pre\">%1</p>").arg(command.toHtmlEscaped()));
+    }
     return QMainWindow::eventFilter(watched, event);
 }
