@@ -13,11 +13,6 @@
 namespace
 {
 
-QString Tr(const char *text)
-{
-    return QCoreApplication::translate("CommandLine", text);
-}
-
 void Print(FILE *stream, const QString &text)
 {
     std::fputs(text.toLocal8Bit().append('\n').constData(), stream);
@@ -31,7 +26,8 @@ void Complain(const QString &text)
 int UsageError(const QString &text)
 {
     Complain(text);
-    Print(stderr, Tr("Run zelvane-launcher --help to see the options."));
+    Print(stderr,
+          QCoreApplication::translate("CommandLine", "Run zelvane-launcher --help to see the options."));
     return 2;
 }
 
@@ -88,7 +84,9 @@ int Launch(const QString &name, bool dryRun)
         names << QStringLiteral("  ") + candidate.name;
     }
     if (!profile) {
-        Complain(Tr("There is no profile called \"%1\". The profiles are:").arg(name));
+        Complain(
+            QCoreApplication::translate("CommandLine", "There is no profile called \"%1\". The profiles are:")
+                .arg(name));
         Print(stderr, names.join(u'\n'));
         return 2;
     }
@@ -101,8 +99,42 @@ int Launch(const QString &name, bool dryRun)
     QString reason;
     if (StartDetached(command, &reason))
         return 0;
-    Complain(Tr("The emulator %1 could not be started: %2.").arg(command.program, reason));
+    Complain(QCoreApplication::translate("CommandLine", "The emulator %1 could not be started: %2.")
+                 .arg(command.program, reason));
     return 1;
+}
+
+// The launcher's own options.
+struct Options {
+    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
+                            QCoreApplication::translate("CommandLine", "Show this help and exit.")};
+    QCommandLineOption version{
+        {QStringLiteral("v"), QStringLiteral("version")},
+        QCoreApplication::translate("CommandLine", "Show the launcher's version and exit.")};
+    QCommandLineOption list{
+        QStringLiteral("list"),
+        QCoreApplication::translate("CommandLine", "List the saved profiles' names, one per line.")};
+    QCommandLineOption launch{
+        QStringLiteral("launch"),
+        QCoreApplication::translate("CommandLine",
+                                    "Start the emulator with the profile called <name>, without the window."),
+        QCoreApplication::translate("CommandLine", "name")};
+    QCommandLineOption dryRun{QStringLiteral("dry-run"),
+                              QCoreApplication::translate(
+                                  "CommandLine", "With --launch: print the command instead of running it.")};
+};
+
+// What is wrong with a command line that parsed, or nothing.
+QString Misuse(const QCommandLineParser &parser, const Options &options)
+{
+    if (!parser.positionalArguments().isEmpty())
+        return QCoreApplication::translate("CommandLine", "Unexpected argument: %1")
+            .arg(parser.positionalArguments().constFirst());
+    if (parser.isSet(options.dryRun) && !parser.isSet(options.launch))
+        return QCoreApplication::translate("CommandLine", "--dry-run goes only with --launch.");
+    if (parser.isSet(options.list) && parser.isSet(options.launch))
+        return QCoreApplication::translate("CommandLine", "--list and --launch cannot be used together.");
+    return QString();
 }
 
 } // namespace
@@ -116,48 +148,33 @@ int RunCommandLine(int argc, char *argv[])
     QCommandLineParser parser;
     // Single-dash words are whole options, as Qt's own -platform or -style.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(Tr(
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine",
         "Starts the Zelvane emulator with saved profiles. Without options it opens the launcher's window."));
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  Tr("Show this help and exit."));
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     Tr("Show the launcher's version and exit."));
-    const QCommandLineOption list(QStringLiteral("list"),
-                                  Tr("List the saved profiles' names, one per line."));
-    const QCommandLineOption launch(
-        QStringLiteral("launch"),
-        Tr("Start the emulator with the profile called <name>, without the window."), Tr("name"));
-    const QCommandLineOption dryRun(QStringLiteral("dry-run"),
-                                    Tr("With --launch: print the command instead of running it."));
-    parser.addOptions({help, version, list, launch, dryRun});
+    const Options options;
+    parser.addOptions({options.help, options.version, options.list, options.launch, options.dryRun});
     AddQtOptions(parser);
-
     if (!parser.parse(arguments))
         return UsageError(parser.errorText());
-    if (!parser.positionalArguments().isEmpty())
-        return UsageError(Tr("Unexpected argument: %1").arg(parser.positionalArguments().constFirst()));
-    if (parser.isSet(dryRun) && !parser.isSet(launch))
-        return UsageError(Tr("--dry-run goes only with --launch."));
-    if (parser.isSet(list) && parser.isSet(launch))
-        return UsageError(Tr("--list and --launch cannot be used together."));
-    const bool ownOption =
-        parser.isSet(help) || parser.isSet(version) || parser.isSet(list) || parser.isSet(launch);
-    if (!ownOption)
+    if (const QString misuse = Misuse(parser, options); !misuse.isEmpty())
+        return UsageError(misuse);
+    if (!parser.isSet(options.help) && !parser.isSet(options.version) && !parser.isSet(options.list) &&
+        !parser.isSet(options.launch))
         return StartWindow;
 
     QCoreApplication app(argc, argv);
     // The file-lookup trace is for the window's developers; a script reads
     // standard error for reasons only. QT_LOGGING_RULES still brings it back.
     QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
-    if (parser.isSet(help)) {
+    if (parser.isSet(options.help)) {
         Print(stdout, parser.helpText().trimmed());
         return 0;
     }
-    if (parser.isSet(version)) {
+    if (parser.isSet(options.version)) {
         Print(stdout, QStringLiteral("zelvane-launcher " ZELVANE_VERSION));
         return 0;
     }
-    if (parser.isSet(list))
+    if (parser.isSet(options.list))
         return List();
-    return Launch(parser.value(launch), parser.isSet(dryRun));
+    return Launch(parser.value(options.launch), parser.isSet(options.dryRun));
 }
