@@ -1,6 +1,6 @@
 #include "launcher.h"
 
-#include "configformat.h"
+#include "configfile.h"
 #include "filelocations.h"
 #include "modal.h"
 #include "profilelistwidget.h"
@@ -16,7 +16,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTextStream>
 #include <QVBoxLayout>
 
 #include <cstdlib>
@@ -89,9 +88,10 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     auto *helpButton = new QPushButton(tr("&Help"));
     helpButton->setObjectName(QStringLiteral("helpButton"));
     connect(helpButton, &QPushButton::clicked, this, &MainWindow::OnHelp);
-    auto *launchButton = new QPushButton(tr("&Launch"));
+    launchButton = new QPushButton(tr("&Launch"));
     launchButton->setObjectName(QStringLiteral("launchButton"));
     connect(launchButton, &QPushButton::clicked, this, &MainWindow::OnLaunch);
+    launchButton->installEventFilter(this);
     auto *buttonBox = new QDialogButtonBox;
     buttonBox->addButton(helpButton, QDialogButtonBox::HelpRole);
     buttonBox->addButton(launchButton, QDialogButtonBox::AcceptRole);
@@ -190,14 +190,10 @@ void MainWindow::AddOptionRow(QFormLayout *form, int category)
 
 bool MainWindow::LoadConfig(const QString &path, bool renameIfOutdated)
 {
-    if (!QFile::exists(path))
+    ConfigText config;
+    QString error;
+    if (!ReadConfigFile(path, &config, &error))
         return false;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return false;
-    QTextStream in(&file);
-    ConfigText config = ReadConfig(in);
-    file.close();
 
     if (!IsSupportedConfigVersion(config.version)) {
         const QString title = tr("Zelvane Emulator Launcher Warning");
@@ -253,12 +249,17 @@ QString MainWindow::GetCategoryLabel(const OptionCategory &category, bool lowerC
     return tr(CategoryLabel(category.section, lowerCase).toUtf8().constData());
 }
 
-QString MainWindow::GetWindowProfileText() const
+std::vector<int> MainWindow::GetWindowSelection() const
 {
     std::vector<int> selection;
     for (int category = ResolutionCategory; category <= InputCategory; ++category)
         selection.push_back(categories[category].combo->currentIndex());
-    return ProfileText(categories, selection, argumentsEdit->text());
+    return selection;
+}
+
+QString MainWindow::GetWindowProfileText() const
+{
+    return ProfileText(categories, GetWindowSelection(), argumentsEdit->text());
 }
 
 void MainWindow::UpdateAddUpdateButton()

@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <vector>
 
+struct LaunchCommand;
 class ProfileQListWidget;
 class QFormLayout;
 class QGridLayout;
@@ -38,6 +39,10 @@ public slots:
     void OnLaunch();
 
 private:
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
     // Configuration: launcher.cpp
     bool LoadConfig(const QString &path, bool renameIfOutdated);
     QString RenameOutdatedConfig(int version);
@@ -50,9 +55,13 @@ private:
     void AddOptionRow(QFormLayout *form, int category);
 
     // Change tracking: launcher.cpp
+    std::vector<int> GetWindowSelection() const;
     QString GetWindowProfileText() const;
     void UpdateAddUpdateButton();
     void EnableRemoveButton(QPushButton *button, int index);
+
+    // Launching: launching.cpp
+    LaunchCommand GetWindowLaunchCommand() const;
 
     // Profiles: profileediting.cpp
     void CopyWindowToProfile(Profile &profile);
@@ -68,4 +77,5 @@ private:
     QLineEdit *argumentsEdit = nullptr;
     QPushButton *removeResolutionButton = nullptr;
     QPushButton *removePixelDensityButton = nullptr;
+    QPushButton *launchButton = nullptr;
 };

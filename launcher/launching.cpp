@@ -1,49 +1,52 @@
 #include "launcher.h"
 
 #include "filelocations.h"
+#include "launchcommand.h"
 #include "modal.h"
 
-#include <QComboBox>
 #include <QDesktopServices>
+#include <QEvent>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QProcess>
+#include <QPushButton>
 #include <QUrl>
-
-namespace
-{
-
-// The command-line fragments of the options shown in the window, joined as
-// stored: each fragment brings its own leading space. A combo box without a
-// current item contributes nothing.
-QString SelectedFragments(const std::vector<OptionCategory> &categories)
-{
-    QString fragments;
-    for (size_t category = ResolutionCategory; category < categories.size(); ++category) {
-        const OptionCategory &cat = categories[category];
-        const int index = cat.combo->currentIndex();
-        if (index >= 0 && index < int(cat.options.size()))
-            fragments += cat.options[index].value;
-    }
-    return fragments;
-}
-
-} // namespace
 
 void MainWindow::OnHelp()
 {
     QDesktopServices::openUrl(QUrl::fromLocalFile(GetFileName(HelpFile)));
 }
 
-// Starts the emulator with what the window shows, stored or not. The
-// command line is one string, split the way a shell-like command is: a
-// double-quoted run is one word and """ stands for a literal quote.
+// What the window shows, stored or not: the selected options' fragments and
+// the arguments field as typed.
+LaunchCommand MainWindow::GetWindowLaunchCommand() const
+{
+    return BuildLaunchCommand(GetFileName(EmulatorBinary), categories, GetWindowSelection(),
+                              argumentsEdit->text());
+}
+
 void MainWindow::OnLaunch()
 {
-    const QString commandLine = QLatin1Char('"') + GetFileName(EmulatorBinary) + QStringLiteral("\" ") +
-                                SelectedFragments(categories) + QLatin1Char(' ') + argumentsEdit->text();
-    const QStringList words = QProcess::splitCommand(commandLine);
-    if (!QProcess::startDetached(words.value(0), words.mid(1)))
-        ShowMessage(this, QMessageBox::Critical, tr("Zelvane Emulator Launcher"),
-                    tr("Failed to start Zelvane Emulator!"));
+    const LaunchCommand command = GetWindowLaunchCommand();
+    QString reason;
+    if (StartDetached(command, &reason))
+        return;
+    QMessageBox box(QMessageBox::Critical, tr("Zelvane Emulator Launcher"),
+                    tr("Failed to start Zelvane Emulator!"), QMessageBox::Ok, this);
+    box.setInformativeText(tr("The emulator %1 could not be started: %2.").arg(command.program, reason));
+    RunModal(box);
+}
+
+// The Launch button's tooltip is the command Launch would run now, as a
+// shell reads it. It is built when the tooltip is asked for, which keeps it
+// current through every change without looking up the emulator on each. It
+// is escaped rich text: as plain text, a command holding something like a
+// tag would be taken for rich text and shown without it.
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == launchButton && event->type() == QEvent::ToolTip) {
+        const QString command = ShellCommandLine(GetWindowLaunchCommand());
+        launchButton->setToolTip(
+            QStringLiteral("<p style=\"white-space:pre\">%1</p>").arg(command.toHtmlEscaped()));
+    }
+    return QMainWindow::eventFilter(watched, event);
 }

@@ -1,3 +1,4 @@
+#include "commandline.h"
 #include "launcher.h"
 #include "quitsignals.h"
 #include "singleapplication.h"
@@ -8,6 +9,10 @@
 
 int main(int argc, char *argv[])
 {
+    const int status = RunCommandLine(argc, argv);
+    if (status != StartWindow)
+        return status;
+
     SingleApplication app(argc, argv);
     if (app.isRunning())
         return app.sendMessage(QString(), 5000) ? 0 : 1;

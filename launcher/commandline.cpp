@@ -1,0 +1,180 @@
+#include "commandline.h"
+
+#include "configfile.h"
+#include "filelocations.h"
+#include "launchcommand.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QLoggingCategory>
+
+#include <cstdio>
+
+namespace
+{
+
+void Print(FILE *stream, const QString &text)
+{
+    std::fputs(text.toLocal8Bit().append('\n').constData(), stream);
+}
+
+void Complain(const QString &text)
+{
+    Print(stderr, QStringLiteral("zelvane-launcher: ") + text);
+}
+
+int UsageError(const QString &text)
+{
+    Complain(text);
+    Print(stderr,
+          QCoreApplication::translate("CommandLine", "Run zelvane-launcher --help to see the options."));
+    return 2;
+}
+
+// Qt's options for GUI programs, as QGuiApplication, QApplication and the
+// platform plugins take them: known to the parser so they pass, hidden from
+// the help, which is about the launcher's own.
+void AddQtOptions(QCommandLineParser &parser)
+{
+    for (const char *name : {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
+                             "geometry", "qwindowtitle", "title", "qwindowicon", "icon", "session", "display",
+                             "name", "style", "stylesheet", "qmljsdebugger"}) {
+        QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const char *name : {"reverse", "widgetcount", "nograb", "dograb", "sync", "testability"}) {
+        QCommandLineOption option(QString::fromLatin1(name));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+}
+
+bool LoadProfiles(ConfigModel *model)
+{
+    QStringList notes;
+    const bool loaded = LoadConfigQuietly(GetFileName(UserConfig), GetFileName(DefaultConfig), model, &notes);
+    for (const QString &note : notes)
+        Complain(note);
+    return loaded;
+}
+
+int List()
+{
+    ConfigModel model;
+    if (!LoadProfiles(&model))
+        return 1;
+    for (const Profile &profile : model.profiles)
+        Print(stdout, profile.name);
+    return 0;
+}
+
+// The profile's command as Launch gives it with the profile selected and
+// unchanged, started or, for a dry run, printed for a shell.
+int Launch(const QString &name, bool dryRun)
+{
+    ConfigModel model;
+    if (!LoadProfiles(&model))
+        return 1;
+    const Profile *profile = nullptr;
+    QStringList names;
+    for (const Profile &candidate : model.profiles) {
+        if (!profile && candidate.name == name)
+            profile = &candidate;
+        names << QStringLiteral("  ") + candidate.name;
+    }
+    if (!profile) {
+        Complain(
+            QCoreApplication::translate("CommandLine", "There is no profile called \"%1\". The profiles are:")
+                .arg(name));
+        Print(stderr, names.join(u'\n'));
+        return 2;
+    }
+    const LaunchCommand command = BuildLaunchCommand(GetFileName(EmulatorBinary), model.categories,
+                                                     profile->selection, profile->arguments);
+    if (dryRun) {
+        Print(stdout, ShellCommandLine(command));
+        return 0;
+    }
+    QString reason;
+    if (StartDetached(command, &reason))
+        return 0;
+    Complain(QCoreApplication::translate("CommandLine", "The emulator %1 could not be started: %2.")
+                 .arg(command.program, reason));
+    return 1;
+}
+
+// The launcher's own options.
+struct Options {
+    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
+                            QCoreApplication::translate("CommandLine", "Show this help and exit.")};
+    QCommandLineOption version{
+        {QStringLiteral("v"), QStringLiteral("version")},
+        QCoreApplication::translate("CommandLine", "Show the launcher's version and exit.")};
+    QCommandLineOption list{
+        QStringLiteral("list"),
+        QCoreApplication::translate("CommandLine", "List the saved profiles' names, one per line.")};
+    QCommandLineOption launch{
+        QStringLiteral("launch"),
+        QCoreApplication::translate("CommandLine",
+                                    "Start the emulator with the profile called <name>, without the window."),
+        QCoreApplication::translate("CommandLine", "name")};
+    QCommandLineOption dryRun{QStringLiteral("dry-run"),
+                              QCoreApplication::translate(
+                                  "CommandLine", "With --launch: print the command instead of running it.")};
+};
+
+// What is wrong with a command line that parsed, or nothing.
+QString Misuse(const QCommandLineParser &parser, const Options &options)
+{
+    if (!parser.positionalArguments().isEmpty())
+        return QCoreApplication::translate("CommandLine", "Unexpected argument: %1")
+            .arg(parser.positionalArguments().constFirst());
+    if (parser.isSet(options.dryRun) && !parser.isSet(options.launch))
+        return QCoreApplication::translate("CommandLine", "--dry-run goes only with --launch.");
+    if (parser.isSet(options.list) && parser.isSet(options.launch))
+        return QCoreApplication::translate("CommandLine", "--list and --launch cannot be used together.");
+    return QString();
+}
+
+} // namespace
+
+int RunCommandLine(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+
+    QCommandLineParser parser;
+    // Single-dash words are whole options, as Qt's own -platform or -style.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine",
+        "Starts the Zelvane emulator with saved profiles. Without options it opens the launcher's window."));
+    const Options options;
+    parser.addOptions({options.help, options.version, options.list, options.launch, options.dryRun});
+    AddQtOptions(parser);
+    if (!parser.parse(arguments))
+        return UsageError(parser.errorText());
+    if (const QString misuse = Misuse(parser, options); !misuse.isEmpty())
+        return UsageError(misuse);
+    if (!parser.isSet(options.help) && !parser.isSet(options.version) && !parser.isSet(options.list) &&
+        !parser.isSet(options.launch))
+        return StartWindow;
+
+    QCoreApplication app(argc, argv);
+    // The file-lookup trace is for the window's developers; a script reads
+    // standard error for reasons only. QT_LOGGING_RULES still brings it back.
+    QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
+    if (parser.isSet(options.help)) {
+        Print(stdout, parser.helpText().trimmed());
+        return 0;
+    }
+    if (parser.isSet(options.version)) {
+        Print(stdout, QStringLiteral("zelvane-launcher " ZELVANE_VERSION));
+        return 0;
+    }
+    if (parser.isSet(options.list))
+        return List();
+    return Launch(parser.value(options.launch), parser.isSet(options.dryRun));
+}

@@ -1,0 +1,162 @@
+// The options as real processes with no display; the Launch button's tooltip and failure box in the window.
+#include "childprocess.h"
+#include "modalanswerer.h"
+#include "windowwidgets.h"
+
+#include <QHelpEvent>
+#include <QRegularExpression>
+#include <QTest>
+#include <QTextDocumentFragment>
+
+namespace
+{
+
+// Stands at the emulator's path and records its arguments, NUL-terminated.
+const QByteArray Recorder = "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\0' \"$a\"; done > \"$RECORD.part\"\n"
+                            "mv \"$RECORD.part\" \"$RECORD\"\n";
+const QString Emulator = "/Resources/Zelvane.app/Contents/MacOS/zelvane";
+
+QByteArray Data(const QString &name)
+{
+    return ReadFile(QFINDTESTDATA("data/commandline/" + name));
+}
+
+void Install(const QString &path, const QByteArray &bytes, bool executable = true)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile::remove(path); // a program still running keeps its own copy
+    WriteFile(path, bytes);
+    const QFile::Permissions permissions = QFile::ReadOwner | QFile::WriteOwner;
+    QFile::setPermissions(path, executable ? permissions | QFile::ExeOwner : permissions);
+}
+
+// The arguments the recording emulator received within the timeout, taken away; "none" when it did not run.
+QStringList TakeRecording(int timeout = 0)
+{
+    const QString path = qEnvironmentVariable("RECORD");
+    if (!QTest::qWaitFor([&path] { return QFile::exists(path); }, timeout))
+        return {"none"};
+    const QString text = QString::fromLocal8Bit(ReadFile(path));
+    QFile::remove(path);
+    return text.split(QChar(0), Qt::SkipEmptyParts);
+}
+
+bool Matches(const QString &text, const QString &pattern)
+{
+    return QRegularExpression(pattern, QRegularExpression::DotMatchesEverythingOption).match(text).hasMatch();
+}
+
+} // namespace
+
+class CommandLineTest : public QObject, WindowFixture
+{
+    Q_OBJECT
+
+    QTemporaryDir root;
+    QString launcher; // the copy, in a bin/ beside its own Resources/
+    ChildEnvironment env;
+    std::unique_ptr<ChildProcess> openLauncher; // a window open all along
+
+    QStringList run(const QStringList &arguments) const // exit status, standard output and error
+    {
+        ChildProcess process;
+        process.start(launcher, arguments);
+        return {QString::number(process.waitForFinished(10000) ? process.exitCode() : -1),
+                QString::fromLocal8Bit(process.readAllStandardOutput()),
+                QString::fromLocal8Bit(process.readAllStandardError())};
+    }
+
+private slots:
+    void initTestCase()
+    {
+        qputenv("RECORD", root.filePath("record").toLocal8Bit());
+        const QString top = root.path() + "/it's \"quoted\" $HOME";
+        launcher = top + "/bin/zelvane-launcher";
+        Install(launcher, ReadFile(QCoreApplication::applicationDirPath() + "/../../bin/zelvane-launcher"));
+        Install(top + "/Resources/LauncherDefault.ini", Data("default.ini"), false);
+        Install(QCoreApplication::applicationDirPath() + "/.." + Emulator, Recorder);
+        QVERIFY(openLauncher = StartWindow(env, 5000, launcher));
+        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) // the options need none
+            qunsetenv(name);
+        qputenv("XDG_DATA_HOME", env.dataHome().toLocal8Bit());
+        qputenv("XDG_RUNTIME_DIR", env.runtimeDir().toLocal8Bit());
+    }
+    void cleanupTestCase()
+    {
+        QVERIFY(Quit(*openLauncher)); // asked nothing, and still answering
+    }
+
+    void options_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        for (const char *column : {"userFile", "exitCode", "out", "err", "recorded"})
+            QTest::addColumn<QString>(column);
+        for (const QString &line : QString::fromUtf8(Data("options.txt")).split(u'\n')) {
+            const QStringList fields = line.split(u'\t');
+            if (fields.size() == 7)
+                QTest::newRow(qPrintable(fields[0]))
+                    << fields[1].split(u' ') << fields[2] << fields[3] << fields[4] << fields[5] << fields[6];
+        }
+    }
+    void options()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, userFile);
+        QFETCH(QString, recorded);
+        Install(QFileInfo(launcher).path() + "/.." + Emulator, Recorder, !userFile.endsWith(" !x"));
+        QDir(env.userConfigPath()).removeRecursively();
+        QFile::remove(env.userConfigPath());
+        if (userFile == "dir")
+            QDir().mkpath(env.userConfigPath());
+        else if (userFile != "-")
+            Install(env.userConfigPath(), Data(userFile.section(u' ', 0, 0)), false);
+        const QString folder = env.dataHome() + "/Zelvane";
+        const QStringList before = DirectoryEntries(folder) + env.runtimeEntries();
+        const QByteArray bytes = ReadFile(env.userConfigPath());
+
+        const QStringList outcome = run(arguments);
+        QTEST(outcome[0], "exitCode");
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        QVERIFY2(Matches(outcome[1], out) && Matches(outcome[2], err), qPrintable(outcome.join(u'|')));
+        QCOMPARE(DirectoryEntries(folder) + env.runtimeEntries(), before);
+        QCOMPARE(ReadFile(env.userConfigPath()), bytes);
+        if (arguments.contains("--dry-run") && TakeRecording() == QStringList{"none"}) // it started nothing
+            QProcess::execute("/bin/sh", {"-c", outcome[1]});
+        QCOMPARE(TakeRecording(recorded == "none" ? 0 : 5000), recorded.split(u' ', Qt::SkipEmptyParts));
+    }
+
+    // Whatever the window shows, a shell running the Launch button's tooltip runs what Launch runs.
+    void tooltipAndFailureBox()
+    {
+        openWindow(Data("user.ini"));
+        const auto check = [this](const QString &expected) {
+            QHelpEvent event(QEvent::ToolTip, QPoint(2, 2), w->launchButton->mapToGlobal(QPoint(2, 2)));
+            QCoreApplication::sendEvent(w->launchButton, &event);
+            const QString toolTip = QTextDocumentFragment::fromHtml(w->launchButton->toolTip()).toPlainText();
+            QProcess::execute("/bin/sh", {"-c", toolTip});
+            QCOMPARE(TakeRecording().join(u'|'), expected);
+            QTest::mouseClick(w->launchButton, Qt::LeftButton);
+            QCOMPARE(TakeRecording(5000).join(u'|'), expected);
+        };
+        selectRow(1);
+        check("-windowsize|480x800|-ppi|240|-touch|-title|it's|$HOME|a\\b|*;|&");
+        w->argumentsEdit->clear();
+        QTest::keyClicks(w->argumentsEdit, "-name \"\"\"it's\"\"\" \"two  words\" $x <b>&lt;");
+        w->resolutionCombo->setCurrentIndex(0);
+        check("-ppi|240|-touch|-name|\"it's\"|two  words|$x|<b>&lt;");
+
+        const QString emulator = QDir::cleanPath(QCoreApplication::applicationDirPath() + "/.." + Emulator);
+        QFile::remove(emulator);
+        ModalAnswerer answerer({ClickButton("OK")});
+        QTest::mouseClick(w->launchButton, Qt::LeftButton);
+        Install(emulator, Recorder);
+        QCOMPARE(answerer.seen().value(0).text + '\n' + answerer.seen().value(0).informativeText,
+                 "Failed to start Zelvane Emulator!\nThe emulator " + emulator +
+                     " could not be started: No such file or directory.");
+        closeWindow();
+    }
+};
+
+QTEST_MAIN(CommandLineTest)
+#include "tst_commandline.moc"
