@@ -3,9 +3,11 @@
 #include "configfile.h"
 #include "filelocations.h"
 #include "launchcommand.h"
+#include "translations.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QLocale>
 #include <QLoggingCategory>
 
 #include <cstdio>
@@ -137,35 +139,40 @@ QString Misuse(const QCommandLineParser &parser, const Options &options)
     return QString();
 }
 
-} // namespace
-
-int RunCommandLine(int argc, char *argv[])
+// The parser with the launcher's options and Qt's.
+void Configure(QCommandLineParser &parser, const Options &options)
 {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-
-    QCommandLineParser parser;
     // Single-dash words are whole options, as Qt's own -platform or -style.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(QCoreApplication::translate(
         "CommandLine",
         "Starts the Zelvane emulator with saved profiles. Without options it opens the launcher's window."));
-    const Options options;
     parser.addOptions({options.help, options.version, options.list, options.launch, options.dryRun});
     AddQtOptions(parser);
+}
+
+// True when the command line holds nothing of the launcher's own, so that
+// the window starts as usual.
+bool OpensWindow(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    const Options options;
+    Configure(parser, options);
+    return parser.parse(arguments) && Misuse(parser, options).isEmpty() && !parser.isSet(options.help) &&
+           !parser.isSet(options.version) && !parser.isSet(options.list) && !parser.isSet(options.launch);
+}
+
+// Runs the launcher's own options; the texts are built only now, with the
+// translations loaded.
+int RunOptions(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    const Options options;
+    Configure(parser, options);
     if (!parser.parse(arguments))
         return UsageError(parser.errorText());
     if (const QString misuse = Misuse(parser, options); !misuse.isEmpty())
         return UsageError(misuse);
-    if (!parser.isSet(options.help) && !parser.isSet(options.version) && !parser.isSet(options.list) &&
-        !parser.isSet(options.launch))
-        return StartWindow;
-
-    QCoreApplication app(argc, argv);
-    // The file-lookup trace is for the window's developers; a script reads
-    // standard error for reasons only. QT_LOGGING_RULES still brings it back.
-    QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
     if (parser.isSet(options.help)) {
         Print(stdout, parser.helpText().trimmed());
         return 0;
@@ -177,4 +184,22 @@ int RunCommandLine(int argc, char *argv[])
     if (parser.isSet(options.list))
         return List();
     return Launch(parser.value(options.launch), parser.isSet(options.dryRun));
+}
+
+} // namespace
+
+int RunCommandLine(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    if (OpensWindow(arguments))
+        return StartWindow;
+
+    QCoreApplication app(argc, argv);
+    InstallTranslations(QLocale(), &app);
+    // The file-lookup trace is for the window's developers; a script reads
+    // standard error for reasons only. QT_LOGGING_RULES still brings it back.
+    QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
+    return RunOptions(arguments);
 }
