@@ -1,5 +1,6 @@
 #include "launcher.h"
 
+#include "configmessages.h"
 #include "modal.h"
 #include "profilelistwidget.h"
 #include "storabletext.h"
@@ -30,10 +31,10 @@ QString AskProfileName(QWidget *parent)
         if (RunModal(dialog) != QDialog::Accepted || dialog.textValue().isEmpty())
             return QString();
         name = dialog.textValue();
-        QString reason;
-        if (CanStoreName(name, &reason))
+        UnstorableText problem;
+        if (CanStoreName(name, &problem))
             return name;
-        ShowMessage(parent, QMessageBox::Warning, addProfileTitle, reason);
+        ShowMessage(parent, QMessageBox::Warning, addProfileTitle, NameRefusal(problem));
     }
 }
 
@@ -44,15 +45,16 @@ void MainWindow::OnAddUpdateProfile()
     const int row = profileList->currentRow();
     if (row < 0 || row >= int(profiles.size()))
         return;
-    QString reason;
-    if (!CanStoreArguments(argumentsEdit->text(), categories, &reason)) {
+    UnstorableText problem;
+    if (!CanStoreArguments(argumentsEdit->text(), categories, &problem)) {
         ShowMessage(this, QMessageBox::Warning, row == 0 ? addProfileTitle : QStringLiteral("Update Profile"),
-                    reason);
+                    ArgumentsRefusal(problem));
         return;
     }
     if (row != 0) {
         CopyWindowToProfile(profiles[row]);
         UpdateAddUpdateButton();
+        SaveConfig();
         return;
     }
     for (;;) {
@@ -68,6 +70,7 @@ void MainWindow::OnAddUpdateProfile()
             profiles.push_back(profile);
             profileList->insertItem(profileList->count(), name);
             profileList->setCurrentRow(int(profiles.size()) - 1);
+            SaveConfig();
             return;
         }
         if (ShowMessage(this, QMessageBox::Question, addProfileTitle,
@@ -77,6 +80,7 @@ void MainWindow::OnAddUpdateProfile()
             profileList->setCurrentRow(int(found - profiles.begin()));
             // Replacing profile 0 changes no row, yet the window now equals it.
             UpdateAddUpdateButton();
+            SaveConfig();
             return;
         }
     }
@@ -94,6 +98,7 @@ void MainWindow::OnRemoveProfile()
     profiles.erase(profiles.begin() + row);
     delete profileList->takeItem(row);
     profileList->setCurrentRow(0);
+    SaveConfig();
 }
 
 void MainWindow::CopyWindowToProfile(Profile &profile)
