@@ -117,20 +117,10 @@ void EditingRulesTest::storableNames()
 void EditingRulesTest::storableArguments()
 {
     const std::vector<OptionCategory> categories = NewCategories();
-    const QStringList argumentsList = {"",
-                                       "  ",
-                                       " -a  -b\t-c ",
-                                       "[Profile] 1",
-                                       "-x[Input]",
-                                       "-title \"My phone\"",
-                                       "-a \"",
-                                       "[Input] 2",
-                                       "-k [Resolution]",
-                                       "-k\u3000[PixelDensity]",
-                                       "-a\n-b",
-                                       "-a\r-b",
-                                       "-a\v-b"};
-    for (const QString &arguments : argumentsList) {
+    const QStringList argumentsList = {
+        "",      "  ",        " -a  -b\t-c ",    "[Profile] 1",           "-x[Input]", "-title \"My phone\"",
+        "-a \"", "[Input] 2", "-k [Resolution]", "-k\u3000[PixelDensity]"};
+    for (const QString &arguments : argumentsList + QStringList({"-a\n-b", "-a\r-b"})) {
         UnstorableText problem;
         const bool accepted = CanStoreArguments(arguments, categories, &problem);
         const Profile profile = MakeProfile("p", 1, 2, arguments);
