@@ -88,8 +88,7 @@ bool SingleApplication::sendMessage(const QString &message, int timeout)
         return false;
     const QDeadlineTimer deadline(timeout);
     while (!deadline.hasExpired()) {
-        QLocalSocket socket;
-        if (Deliver(socket, message, deadline))
+        if (Deliver(message, deadline))
             return true;
         // No answer: the running instance is starting, or ending and about
         // to let go of the lock.
@@ -106,8 +105,9 @@ bool SingleApplication::sendMessage(const QString &message, int timeout)
 // True when the running instance acknowledged the message. False at once
 // when nobody listens or the connection closes unanswered, and at the
 // deadline when the instance takes the message but does not answer.
-bool SingleApplication::Deliver(QLocalSocket &socket, const QString &message, const QDeadlineTimer &deadline)
+bool SingleApplication::Deliver(const QString &message, const QDeadlineTimer &deadline)
 {
+    QLocalSocket socket;
     socket.connectToServer(socketPath);
     if (!socket.waitForConnected(Remaining(deadline)))
         return false;

@@ -44,7 +44,7 @@ signals:
 private:
     void Claim();
     void Listen();
-    bool Deliver(QLocalSocket &socket, const QString &message, const QDeadlineTimer &deadline);
+    bool Deliver(const QString &message, const QDeadlineTimer &deadline);
     void OnNewConnection();
     void OnReadyRead(QLocalSocket *socket);
 
