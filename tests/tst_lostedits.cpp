@@ -56,7 +56,7 @@ private slots:
     void startWhileEnding();
 };
 
-// The issue's own case: "-a<LF>-b" stored as arguments came back as the
+// As a user met it: "-a<LF>-b" stored as arguments came back as the
 // arguments "-a" and a new profile "-b".
 void LostEditsTest::pastedLineBreakIsRefused()
 {
