@@ -44,8 +44,9 @@ SingleApplication::SingleApplication(int &argc, char **argv)
     : QApplication(argc, argv), socketPath(InstancePath()), lockFile(socketPath + QStringLiteral(".lock"))
 {
     connect(&server, &QLocalServer::newConnection, this, &SingleApplication::OnNewConnection);
-    // Past its event loop the instance answers nobody, however long it
-    // takes to save and exit: later starts find no socket and wait for the lock.
+    // Past its event loop the instance answers nobody, not even from a
+    // message box shown while it saves, whose window would never come: later
+    // starts find no socket and wait for the lock.
     connect(this, &QCoreApplication::aboutToQuit, &server, &QLocalServer::close);
     Claim();
 }

@@ -56,10 +56,10 @@ private slots:
     void startWhileEnding();
 };
 
-// As a user met it: "-a<LF>-b" stored as arguments came back as the
-// arguments "-a" and a new profile "-b".
+// As a user met it: "-a<LF>-b" came back as the arguments "-a" and a new profile "-b".
 void LostEditsTest::pastedLineBreakIsRefused()
 {
+    ModalAnswerer answerer({ClickButton(QStringLiteral("OK"))}); // outlives the window
     WindowFixture f;
     f.openWindow(config);
     f.selectRow(1);
@@ -67,7 +67,6 @@ void LostEditsTest::pastedLineBreakIsRefused()
     f.w->argumentsEdit->selectAll();
     QTest::keySequence(f.w->argumentsEdit, QKeySequence::Paste);
     QCOMPARE(f.w->argumentsEdit->text(), QStringLiteral("-a\n-b"));
-    ModalAnswerer answerer({ClickButton(QStringLiteral("OK"))});
     QTest::mouseClick(f.w->addUpdateButton, Qt::LeftButton);
     QVERIFY(answerer.seen().value(0).text.contains(QStringLiteral("line break")));
     f.openWindow(f.closeAndReadFile());
@@ -83,7 +82,7 @@ void LostEditsTest::editSurvivesKill()
     QVERIFY(WaitForLine(*child, QStringLiteral("edited"), 10000));
     QVERIFY(child->signal(SIGKILL) && child->waitForFinished(5000));
 
-    // A new start shows the profile.
+    // A new start shows it.
     qputenv("XDG_DATA_HOME", env.dataHome().toLocal8Bit());
     ModalAnswerer answerer;
     {
@@ -95,13 +94,14 @@ void LostEditsTest::editSurvivesKill()
 
 void LostEditsTest::outsideVersionIsKept()
 {
+    MessageCapture capture;
+    // Declared first, so it outlives the window: the removal, then the warning.
+    ModalAnswerer answerer({ClickButton(QStringLiteral("OK")), ClickButton(QStringLiteral("OK"))});
     WindowFixture f;
     f.openWindow(config);
     const QString directory = QFileInfo(f.data->userConfigPath()).path();
     const QByteArray outside = config + "# edited by hand\n";
     WriteFile(f.data->userConfigPath(), outside);
-    MessageCapture capture;
-    ModalAnswerer answerer({ClickButton(QStringLiteral("OK")), ClickButton(QStringLiteral("OK"))});
     f.selectRow(1);
     QTest::mouseClick(f.w->removeProfileButton, Qt::LeftButton);
     QCOMPARE(answerer.seen().size(), 2);
