@@ -55,10 +55,9 @@ QString SaveFailureReason(const SaveError &error)
                                            "The existing file %1 cannot be read, so it was not replaced.")
             .arg(error.path);
     case SaveFailure::OutsideVersionNotKept:
-        return QCoreApplication::translate(
-                   "MainWindow",
-                   "The file was changed outside the launcher and could not be kept as %1 (%2), so it was "
-                   "not replaced.")
+        return QCoreApplication::translate("MainWindow",
+                                           "The file on disk is not the one the launcher last read or wrote, "
+                                           "and it could not be kept as %1 (%2), so it was not replaced.")
             .arg(error.path, error.systemReason);
     case SaveFailure::WriteFailed:
         break;
