@@ -36,9 +36,9 @@ Model Load(const QString &path)
 void Save(Model &model, const QString &path)
 {
     StageProfiles(model.categories, model.profiles);
-    QString error;
-    if (!SaveConfigFile(path, model.categories, &error))
-        qFatal("Cannot save %s: %s", qPrintable(path), qPrintable(error));
+    SaveError error;
+    if (!SaveConfigFile(path, ConfigFileBytes(model.categories), &error))
+        qFatal("Cannot save %s: %s", qPrintable(error.path), qPrintable(error.systemReason));
 }
 
 QString QSettingsPath(const QString &path)

@@ -37,9 +37,9 @@ void WriteProfiles(const QString &path, int count)
         profiles.push_back(profile);
     }
     StageProfiles(categories, profiles);
-    QString error;
-    if (!SaveConfigFile(path, categories, &error))
-        qFatal("%s", qPrintable(error));
+    SaveError error;
+    if (!SaveConfigFile(path, ConfigFileBytes(categories), &error))
+        qFatal("Cannot save %s: %s", qPrintable(error.path), qPrintable(error.systemReason));
 }
 
 // Runs one user action and waits until the window has nothing left to do.

@@ -1,5 +1,6 @@
 #include "configfile.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QFile>
 #include <QTextStream>
@@ -27,18 +28,25 @@ FileState ReadUsable(const QString &path, ConfigText *config, QStringList *notes
 
 } // namespace
 
-bool ReadConfigFile(const QString &path, ConfigText *config, QString *error)
+bool ReadConfigFile(const QString &path, ConfigText *config, QString *error, QByteArray *bytes)
 {
     error->clear();
     if (!QFile::exists(path))
         return false;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+    QByteArray content;
+    if (file.open(QIODevice::ReadOnly))
+        content = file.readAll();
+    if (!file.isOpen() || file.error() != QFileDevice::NoError) {
         *error = file.errorString();
         return false;
     }
-    QTextStream in(&file);
+    QBuffer buffer(&content);
+    buffer.open(QIODevice::ReadOnly | QIODevice::Text);
+    QTextStream in(&buffer);
     *config = ReadConfig(in);
+    if (bytes)
+        *bytes = std::move(content);
     return true;
 }
 

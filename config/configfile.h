@@ -3,9 +3,11 @@
 #include "configformat.h"
 
 // Reads a file of the Launcher.ini format as it stands, whatever its version.
-// False when no file exists at path or it cannot be opened; error then says
-// why it could not be opened, and stays empty for a missing file.
-bool ReadConfigFile(const QString &path, ConfigText *config, QString *error);
+// False when no file exists at path or it cannot be read; error then says
+// why it could not be read, and stays empty for a missing file. The file is
+// read whole, and bytes, when given, receives exactly what it held, so that
+// it can later be compared with the file on disk.
+bool ReadConfigFile(const QString &path, ConfigText *config, QString *error, QByteArray *bytes = nullptr);
 
 struct ConfigModel {
     std::vector<OptionCategory> categories;

@@ -194,46 +194,60 @@ void WriteConfig(QTextStream &out, const std::vector<OptionCategory> &categories
     }
 }
 
-bool SaveConfigFile(const QString &path, const std::vector<OptionCategory> &categories, QString *error)
+QByteArray ConfigFileBytes(const std::vector<OptionCategory> &categories)
+{
+    QByteArray bytes;
+    QTextStream out(&bytes, QIODevice::WriteOnly);
+    WriteConfig(out, categories);
+    out.flush();
+    return bytes;
+}
+
+bool SaveConfigFile(const QString &path, const QByteArray &bytes, SaveError *error)
 {
     const QString directory = QFileInfo(path).absolutePath();
     if (!QDir().mkpath(directory)) {
-        *error = QStringLiteral("The directory %1 cannot be created.").arg(directory);
+        *error = {SaveFailure::DirectoryNotCreated, directory, QString()};
         return false;
     }
     // A file that cannot be read was never loaded: replacing it would lose
     // what it holds. QSaveFile would replace a write-only file.
     const QFileInfo existing(path);
     if (existing.exists() && !existing.isReadable()) {
-        *error = QStringLiteral("The existing file %1 cannot be read, so it was not replaced.").arg(path);
+        *error = {SaveFailure::ExistingFileUnreadable, path, QString()};
         return false;
     }
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
-        *error = file.errorString();
+    if (!file.open(QIODevice::WriteOnly)) {
+        *error = {SaveFailure::WriteFailed, path, file.errorString()};
         return false;
     }
-    QTextStream out(&file);
-    WriteConfig(out, categories);
-    out.flush();
     // QFileDevice gives no reason for a short write, as on a full disk, and
-    // commit() forgets the failure's error: errno of the failed write(2)
-    // still says why. Not committed, the temporary file is removed.
-    if (out.status() != QTextStream::Ok || !file.flush() || file.error() != QFileDevice::NoError) {
-        const int writeError = errno;
-        *error = writeError ? QString::fromLocal8Bit(std::strerror(writeError)) : file.errorString();
+    // commit() forgets the failure's error. errno, cleared before each call,
+    // holds the reason of the write(2) that failed within it. Not
+    // committed, the temporary file is removed.
+    errno = 0;
+    bool written = file.write(bytes) == bytes.size();
+    if (written) {
+        errno = 0;
+        written = file.flush();
+    }
+    const int writeError = errno;
+    if (!written) {
+        *error = {SaveFailure::WriteFailed, path,
+                  writeError ? QString::fromLocal8Bit(std::strerror(writeError)) : file.errorString()};
         return false;
     }
     if (!file.commit()) {
-        *error = file.errorString();
+        *error = {SaveFailure::WriteFailed, path, file.errorString()};
         return false;
     }
     return true;
 }
 
-QString FreeBackupPath(const QString &userConfigPath, int version)
+QString FreeBackupPath(const QString &userConfigPath, const QString &tag)
 {
-    const QString stem = userConfigPath.chopped(3) + QString::number(version);
+    const QString stem = userConfigPath.chopped(3) + tag;
     QString candidate = stem + QStringLiteral(".ini");
     for (int n = 1; QFileInfo::exists(candidate) || QFileInfo(candidate).isSymLink(); ++n)
         candidate = stem + QStringLiteral(".%1.ini").arg(n);

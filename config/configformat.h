@@ -43,10 +43,30 @@ void StageProfiles(std::vector<OptionCategory> &categories, const std::vector<Pr
 // category with its entries.
 void WriteConfig(QTextStream &out, const std::vector<OptionCategory> &categories);
 
-// Writes the file atomically: the previous file is replaced only by a
-// complete new one. On failure, error says why and the old file is intact.
-bool SaveConfigFile(const QString &path, const std::vector<OptionCategory> &categories, QString *error);
+// The whole file as WriteConfig lays it out.
+QByteArray ConfigFileBytes(const std::vector<OptionCategory> &categories);
 
-// A free name beside the user's file for the backup of an out-of-date file:
+// Why a write of the file failed: what went wrong, the directory or file
+// concerned, and the system's own words from the call that failed, where
+// the system gave a reason.
+enum class SaveFailure {
+    DirectoryNotCreated,    // path: the directory
+    ExistingFileUnreadable, // path: the file, which was never loaded, so replacing it would lose it
+    OutsideVersionNotKept,  // path: the free name the outside version was to be kept under
+    WriteFailed,            // path: the file
+};
+
+struct SaveError {
+    SaveFailure failure = SaveFailure::WriteFailed;
+    QString path;
+    QString systemReason;
+};
+
+// Writes the file atomically: the previous file is replaced only by a
+// complete new one. On failure the old file is intact.
+bool SaveConfigFile(const QString &path, const QByteArray &bytes, SaveError *error);
+
+// A free name beside the user's file for a file moved aside, tagged with
+// the version of an out-of-date file or with "edited":
 // Launcher.102.ini, or Launcher.102.1.ini, Launcher.102.2.ini ... when taken.
-QString FreeBackupPath(const QString &userConfigPath, int version);
+QString FreeBackupPath(const QString &userConfigPath, const QString &tag);

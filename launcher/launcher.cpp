@@ -1,10 +1,13 @@
 #include "launcher.h"
 
 #include "configfile.h"
+#include "configmessages.h"
 #include "filelocations.h"
 #include "modal.h"
 #include "profilelistwidget.h"
+#include "quitsignals.h"
 
+#include <QBuffer>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFile>
@@ -102,7 +105,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
 
 MainWindow::~MainWindow()
 {
-    SaveConfig();
+    SaveConfig(true);
 }
 
 QGridLayout *MainWindow::CreateProfileGrid()
@@ -192,8 +195,12 @@ bool MainWindow::LoadConfig(const QString &path, bool renameIfOutdated)
 {
     ConfigText config;
     QString error;
-    if (!ReadConfigFile(path, &config, &error))
+    QByteArray bytes;
+    if (!ReadConfigFile(path, &config, &error, &bytes)) {
+        if (renameIfOutdated && !error.isEmpty())
+            WarnUnreadableUserFile(path, error);
         return false;
+    }
 
     if (!IsSupportedConfigVersion(config.version)) {
         const QString title = tr("Zelvane Emulator Launcher Warning");
@@ -205,9 +212,23 @@ bool MainWindow::LoadConfig(const QString &path, bool renameIfOutdated)
         ShowMessage(this, QMessageBox::Warning, title, tr("Config file is out of date"));
         config.categories = NewCategories();
     }
+    if (renameIfOutdated)
+        userFile.Remember(bytes);
     categories = std::move(config.categories);
     profiles = CompleteModel(categories);
     return true;
+}
+
+// A user file that exists but cannot be read is left as it is for the whole
+// run: it was never loaded, so replacing it would lose what it holds.
+void MainWindow::WarnUnreadableUserFile(const QString &path, const QString &reason)
+{
+    userFileUnreadable = true;
+    ShowMessage(this, QMessageBox::Warning, tr("Zelvane Emulator Launcher Warning"),
+                tr("Your Launcher.ini configuration file %1 cannot be read: %2.\n\nThe launcher shows the "
+                   "shipped profiles instead and leaves the file as it is, so changes made in this session "
+                   "are not saved.")
+                    .arg(path, reason));
 }
 
 // Moves the out-of-date user file aside and returns where it went, or an
@@ -215,28 +236,63 @@ bool MainWindow::LoadConfig(const QString &path, bool renameIfOutdated)
 // version is never overwritten: the next free name is used instead.
 QString MainWindow::RenameOutdatedConfig(int version)
 {
-    const QString backup = FreeBackupPath(GetFileName(UserConfig), version);
+    const QString backup = FreeBackupPath(GetFileName(UserConfig), QString::number(version));
     if (!QFile::rename(GetFileName(UserConfig), backup))
         return QString();
     return backup;
 }
 
-bool MainWindow::SaveConfig()
+// Writes the model to the user's file after every edit that changes it, and
+// once more when the window closes.
+bool MainWindow::SaveConfig(bool closing)
 {
     if (categories.size() < 4)
         return false;
     const QString path = GetFileName(UserConfig);
+    if (userFileUnreadable) {
+        // The user heard at start-up that the file is left as it is.
+        if (closing)
+            qWarning().noquote() << "Unable to save the configuration to" << path << ":"
+                                 << SaveFailureReason({SaveFailure::ExistingFileUnreadable, path, QString()});
+        return false;
+    }
     StageProfiles(categories, profiles);
-    QString error;
-    if (SaveConfigFile(path, categories, &error))
-        return true;
-    qWarning().noquote() << "Unable to save the configuration to" << path << ":" << error;
-    ShowMessage(this, QMessageBox::Critical, tr("Zelvane Emulator Launcher"),
-                tr("Unable to save the configuration to %1.\n\n%2\n\n"
-                   "The changes made in this session are lost; "
-                   "the file on disk was left as it was.")
-                    .arg(path, error));
-    return false;
+    QString kept;
+    SaveError error;
+    const bool saved = userFile.Write(path, ConfigFileBytes(categories), &kept, &error);
+    if (!kept.isEmpty())
+        ReportOutsideVersionKept(path, kept);
+    if (!saved)
+        ReportSaveFailure(path, SaveFailureReason(error), closing);
+    return saved;
+}
+
+void MainWindow::ReportOutsideVersionKept(const QString &path, const QString &kept)
+{
+    qWarning().noquote() << "The configuration file" << path
+                         << "was changed outside the launcher; that version was kept as" << kept;
+    // A launcher being ended by a signal does not wait for an answer.
+    if (QuitSignals::Received())
+        return;
+    ShowMessage(this, QMessageBox::Warning, tr("Zelvane Emulator Launcher Warning"),
+                tr("Your Launcher.ini configuration file was changed outside the launcher while it was "
+                   "running. That version has been kept as %1, and the launcher saves its own profiles in "
+                   "Launcher.ini.")
+                    .arg(kept));
+}
+
+void MainWindow::ReportSaveFailure(const QString &path, const QString &reason, bool closing)
+{
+    qWarning().noquote() << "Unable to save the configuration to" << path << ":" << reason;
+    const QString text =
+        closing
+            ? tr("Unable to save the configuration to %1.\n\n%2\n\n"
+                 "The changes made in this session are lost; "
+                 "the file on disk was left as it was.")
+            : tr("Unable to save the configuration to %1.\n\n%2\n\nThe change stays in the window, and the "
+                 "launcher tries again with the next change and when it closes; the file on disk was "
+                 "left as it was.");
+    ShowMessage(this, QMessageBox::Critical, tr("Zelvane Emulator Launcher"), text.arg(path, reason));
 }
 
 QString MainWindow::GetProfileText(const Profile &profile) const

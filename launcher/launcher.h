@@ -1,6 +1,7 @@
 #pragma once
 
 #include "config.h"
+#include "knownfile.h"
 
 #include <QMainWindow>
 #include <vector>
@@ -13,8 +14,9 @@ class QLineEdit;
 class QPushButton;
 
 // The launcher's only window and the owner of the configuration model. The
-// model is read once when the window is built and written back when it is
-// destroyed; every edit changes the model first and the widgets second.
+// model is read once when the window is built and written back after every
+// edit that changes it and once more when the window is destroyed; every
+// edit changes the model first and the widgets second.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -46,7 +48,10 @@ private:
     // Configuration: launcher.cpp
     bool LoadConfig(const QString &path, bool renameIfOutdated);
     QString RenameOutdatedConfig(int version);
-    bool SaveConfig();
+    void WarnUnreadableUserFile(const QString &path, const QString &reason);
+    bool SaveConfig(bool closing = false);
+    void ReportOutsideVersionKept(const QString &path, const QString &kept);
+    void ReportSaveFailure(const QString &path, const QString &reason, bool closing);
     QString GetProfileText(const Profile &profile) const;
     QString GetCategoryLabel(const OptionCategory &category, bool lowerCase) const;
 
@@ -71,6 +76,8 @@ private:
 
     std::vector<Profile> profiles;
     std::vector<OptionCategory> categories;
+    KnownFile userFile;              // what the user's file held when last read or written
+    bool userFileUnreadable = false; // it exists but could not be read: it is left alone
     ProfileQListWidget *profileList = nullptr;
     QPushButton *addUpdateButton = nullptr;
     QPushButton *removeProfileButton = nullptr;

@@ -14,8 +14,12 @@ int main(int argc, char *argv[])
         return status;
 
     SingleApplication app(argc, argv);
+    // A launcher that is ending lets go while this one waits for its answer:
+    // then this one carries on with the window.
+    if (app.isRunning() && app.sendMessage(QString(), 5000))
+        return 0;
     if (app.isRunning())
-        return app.sendMessage(QString(), 5000) ? 0 : 1;
+        return 1;
 
     InstallTranslations(QLocale(), &app);
     // The desktop entry's id and icon, so that docks and task bars match the

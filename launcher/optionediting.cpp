@@ -1,6 +1,7 @@
 #include "launcher.h"
 
 #include "adddlg.h"
+#include "configmessages.h"
 #include "modal.h"
 #include "optionremoval.h"
 #include "storabletext.h"
@@ -21,19 +22,23 @@ namespace
 bool ExecWithStorableName(AddDlg &dialog)
 {
     while (RunModal(dialog) == QDialog::Accepted) {
-        QString reason;
-        if (CanStoreName(dialog.fields[0].edit->text(), &reason))
+        UnstorableText problem;
+        if (CanStoreName(dialog.fields[0].edit->text(), &problem))
             return true;
-        ShowMessage(dialog.parentWidget(), QMessageBox::Warning, dialog.windowTitle(), reason);
+        ShowMessage(dialog.parentWidget(), QMessageBox::Warning, dialog.windowTitle(), NameRefusal(problem));
     }
     return false;
 }
 
 // The typed texts are digit strings of up to 64 bits, so a dimension beyond
-// int still compares correctly and is shown exactly as typed.
+// int still compares correctly and is shown exactly as typed. Without any
+// screen there is no size to compare with, and nothing is asked.
 bool ConfirmResolution(QWidget *parent, const QString &width, const QString &height)
 {
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const QScreen *primary = QGuiApplication::primaryScreen();
+    if (!primary)
+        return true;
+    const QRect screen = primary->geometry();
     if (width.toLongLong() <= screen.width() && height.toLongLong() <= screen.height())
         return true;
     QMessageBox box(parent);
@@ -71,12 +76,15 @@ void MainWindow::OnAddResolution()
         return;
     AppendOption(categories[ResolutionCategory],
                  {dialog.fields[0].edit->text(), QStringLiteral(" -windowsize ") + width + u'x' + height});
+    SaveConfig();
 }
 
 void MainWindow::OnRemoveResolution()
 {
-    if (RemoveOption(ResolutionCategory))
-        categories[ResolutionCategory].combo->setCurrentIndex(0);
+    if (!RemoveOption(ResolutionCategory))
+        return;
+    categories[ResolutionCategory].combo->setCurrentIndex(0);
+    SaveConfig();
 }
 
 void MainWindow::OnAddPixelDensity()
@@ -87,12 +95,15 @@ void MainWindow::OnAddPixelDensity()
         return;
     AppendOption(categories[PixelDensityCategory],
                  {dialog.fields[0].edit->text(), QStringLiteral(" -ppi ") + dialog.fields[1].edit->text()});
+    SaveConfig();
 }
 
 void MainWindow::OnRemovePixelDensity()
 {
-    if (RemoveOption(PixelDensityCategory))
-        categories[PixelDensityCategory].combo->setCurrentIndex(0);
+    if (!RemoveOption(PixelDensityCategory))
+        return;
+    categories[PixelDensityCategory].combo->setCurrentIndex(0);
+    SaveConfig();
 }
 
 bool MainWindow::RemoveOption(int category)

@@ -1,5 +1,6 @@
 #include "launcher.h"
 
+#include "configmessages.h"
 #include "modal.h"
 #include "profilelistwidget.h"
 #include "storabletext.h"
@@ -35,10 +36,10 @@ QString AskProfileName(QWidget *parent)
         if (RunModal(dialog) != QDialog::Accepted || dialog.textValue().isEmpty())
             return QString();
         name = dialog.textValue();
-        QString reason;
-        if (CanStoreName(name, &reason))
+        UnstorableText problem;
+        if (CanStoreName(name, &problem))
             return name;
-        ShowMessage(parent, QMessageBox::Warning, AddProfileTitle(), reason);
+        ShowMessage(parent, QMessageBox::Warning, AddProfileTitle(), NameRefusal(problem));
     }
 }
 
@@ -49,14 +50,16 @@ void MainWindow::OnAddUpdateProfile()
     const int row = profileList->currentRow();
     if (row < 0 || row >= int(profiles.size()))
         return;
-    QString reason;
-    if (!CanStoreArguments(argumentsEdit->text(), categories, &reason)) {
-        ShowMessage(this, QMessageBox::Warning, row == 0 ? AddProfileTitle() : tr("Update Profile"), reason);
+    UnstorableText problem;
+    if (!CanStoreArguments(argumentsEdit->text(), categories, &problem)) {
+        ShowMessage(this, QMessageBox::Warning, row == 0 ? AddProfileTitle() : tr("Update Profile"),
+                    ArgumentsRefusal(problem));
         return;
     }
     if (row != 0) {
         CopyWindowToProfile(profiles[row]);
         UpdateAddUpdateButton();
+        SaveConfig();
         return;
     }
     for (;;) {
@@ -72,6 +75,7 @@ void MainWindow::OnAddUpdateProfile()
             profiles.push_back(profile);
             profileList->insertItem(profileList->count(), name);
             profileList->setCurrentRow(int(profiles.size()) - 1);
+            SaveConfig();
             return;
         }
         if (ShowMessage(this, QMessageBox::Question, AddProfileTitle(),
@@ -81,6 +85,7 @@ void MainWindow::OnAddUpdateProfile()
             profileList->setCurrentRow(int(found - profiles.begin()));
             // Replacing profile 0 changes no row, yet the window now equals it.
             UpdateAddUpdateButton();
+            SaveConfig();
             return;
         }
     }
@@ -98,6 +103,7 @@ void MainWindow::OnRemoveProfile()
     profiles.erase(profiles.begin() + row);
     delete profileList->takeItem(row);
     profileList->setCurrentRow(0);
+    SaveConfig();
 }
 
 void MainWindow::CopyWindowToProfile(Profile &profile)

@@ -14,6 +14,7 @@ namespace
 constexpr int QuitSignalNumbers[3] = {SIGTERM, SIGINT, SIGHUP};
 
 int signalWriteFd = -1;
+bool signalReceived = false;
 
 // Runs in signal context: only hands the signal to the event loop.
 void OnQuitSignal(int)
@@ -36,11 +37,37 @@ void QuitAllLoops()
     QCoreApplication::exit(0);
 }
 
+// pipe() and fcntl() rather than pipe2(), which macOS lacks: neither end is
+// inherited by the emulator, and neither blocks the signal handler or the
+// drain.
+bool OpenPipe(int fds[2])
+{
+    if (::pipe(fds) != 0)
+        return false;
+    for (int i = 0; i < 2; ++i) {
+        const int flags = ::fcntl(fds[i], F_GETFL);
+        if (::fcntl(fds[i], F_SETFD, FD_CLOEXEC) != 0 || flags < 0 ||
+            ::fcntl(fds[i], F_SETFL, flags | O_NONBLOCK) != 0) {
+            ::close(fds[0]);
+            ::close(fds[1]);
+            fds[0] = fds[1] = -1;
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
+
+bool QuitSignals::Received()
+{
+    return signalReceived;
+}
 
 QuitSignals::QuitSignals()
 {
-    if (::pipe2(pipeFds, O_CLOEXEC | O_NONBLOCK) != 0) {
+    signalReceived = false;
+    if (!OpenPipe(pipeFds)) {
         qWarning("Cannot create the signal pipe: SIGTERM, SIGINT and SIGHUP end the launcher unsaved");
         return;
     }
@@ -78,6 +105,7 @@ void QuitSignals::OnSignal()
     char buffer[16];
     while (::read(pipeFds[0], buffer, sizeof buffer) > 0) {
     }
+    signalReceived = true;
     // QCoreApplication::exit() ends only the loops already running. A
     // request that comes during a dialog shown before exec(), or a dialog
     // opened on the way out, would otherwise be lost: the timer keeps ending

@@ -17,6 +17,10 @@ public:
     QuitSignals(const QuitSignals &) = delete;
     QuitSignals &operator=(const QuitSignals &) = delete;
 
+    // True once a signal has reached the event loop: the launcher is on its
+    // way out, and nobody waits for its questions.
+    static bool Received();
+
 private:
     void OnSignal();
 

@@ -43,6 +43,11 @@ int Remaining(const QDeadlineTimer &deadline)
 SingleApplication::SingleApplication(int &argc, char **argv)
     : QApplication(argc, argv), socketPath(InstancePath()), lockFile(socketPath + QStringLiteral(".lock"))
 {
+    connect(&server, &QLocalServer::newConnection, this, &SingleApplication::OnNewConnection);
+    // Past its event loop the instance answers nobody, not even from a
+    // message box shown while it saves, whose window would never come: later
+    // starts find no socket and wait for the lock.
+    connect(this, &QCoreApplication::aboutToQuit, &server, &QLocalServer::close);
     Claim();
 }
 
@@ -62,13 +67,17 @@ void SingleApplication::Claim()
                      qUtf16Printable(socketPath));
         return;
     }
+    Listen();
+}
+
+void SingleApplication::Listen()
+{
     QFile::setPermissions(socketPath + QStringLiteral(".lock"), QFile::ReadOwner | QFile::WriteOwner);
     // Listening replaces any socket at the path, a live one included, so only
     // the lock holder may do it; a socket found here now is a crashed
     // instance's.
     QLocalServer::removeServer(socketPath);
     server.setSocketOptions(QLocalServer::UserAccessOption);
-    connect(&server, &QLocalServer::newConnection, this, &SingleApplication::OnNewConnection);
     if (!server.listen(socketPath))
         qWarning("Cannot listen on %ls: %ls", qUtf16Printable(socketPath),
                  qUtf16Printable(server.errorString()));
@@ -79,15 +88,30 @@ bool SingleApplication::sendMessage(const QString &message, int timeout)
     if (!running)
         return false;
     const QDeadlineTimer deadline(timeout);
-    QLocalSocket socket;
-    // The running instance may have taken the lock but not be listening yet.
-    socket.connectToServer(socketPath);
-    while (!socket.waitForConnected(Remaining(deadline))) {
-        if (deadline.hasExpired())
+    while (!deadline.hasExpired()) {
+        if (Deliver(message, deadline))
+            return true;
+        // No answer: the running instance is starting, or ending and about
+        // to let go of the lock.
+        if (lockFile.tryLock(0)) {
+            running = false;
+            Listen();
             return false;
+        }
         QThread::msleep(20);
-        socket.connectToServer(socketPath);
     }
+    return false;
+}
+
+// True when the running instance acknowledged the message. False at once
+// when nobody listens or the connection closes unanswered, and at the
+// deadline when the instance takes the message but does not answer.
+bool SingleApplication::Deliver(const QString &message, const QDeadlineTimer &deadline)
+{
+    QLocalSocket socket;
+    socket.connectToServer(socketPath);
+    if (!socket.waitForConnected(Remaining(deadline)))
+        return false;
     const QByteArray text = message.toUtf8();
     char length[4];
     qToBigEndian(quint32(text.size()), length);

@@ -6,12 +6,16 @@
 #include <QPointer>
 #include <QWidget>
 
+class QDeadlineTimer;
 class QLocalSocket;
 
 // A QApplication of which one instance runs per user and executable file.
 // The first process to start holds a lock file and listens on a local socket
 // beside it, both in the user's private runtime directory; later processes
-// find the lock taken and hand a message to the running one instead.
+// find the lock taken and hand a message to the running one instead. The
+// running instance stops listening as soon as its event loop returns, while
+// it still holds the lock on its way out; a later process that finds it so
+// waits for the lock and takes its place.
 class SingleApplication : public QApplication
 {
     Q_OBJECT
@@ -19,13 +23,15 @@ class SingleApplication : public QApplication
 public:
     SingleApplication(int &argc, char **argv);
 
-    // True when another instance already ran when this one was constructed.
+    // True when another instance already ran when this one was constructed
+    // and this one has not taken its place since.
     bool isRunning() const
     {
         return running;
     }
     // True only when the running instance acknowledged the message within
-    // timeout milliseconds.
+    // timeout milliseconds. When that instance ends in this time, this one
+    // takes its place instead: the result is false and isRunning() false.
     bool sendMessage(const QString &message, int timeout);
     void setActivationWindow(QWidget *window, bool activateOnMessage = true);
 
@@ -37,6 +43,8 @@ signals:
 
 private:
     void Claim();
+    void Listen();
+    bool Deliver(const QString &message, const QDeadlineTimer &deadline);
     void OnNewConnection();
     void OnReadyRead(QLocalSocket *socket);
 

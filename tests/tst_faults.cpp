@@ -374,7 +374,7 @@ void FaultsTest::unreadableFiles()
     const QByteArray shipped = ReadFile(bundle.defaultConfig());
 
     // The user's file without any permission, and write-only as chmod a-r
-    // leaves it: the shipped default is used without a word, and at the end
+    // leaves it: the shipped default is used after a warning, and at the end
     // the file is left as it was and the user is told.
     for (const QFile::Permissions permissions :
          {QFile::Permissions(), QFile::Permissions(QFile::WriteOwner)}) {
