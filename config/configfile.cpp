@@ -1,29 +1,23 @@
 #include "configfile.h"
 
 #include <QBuffer>
-#include <QCoreApplication>
 #include <QFile>
 #include <QTextStream>
 
 namespace
 {
 
-enum FileState { Usable, Missing, Unreadable, Outdated };
-
-FileState ReadUsable(const QString &path, ConfigText *config, QStringList *notes)
+// True when the file at path was read and has a supported version;
+// otherwise says why it is passed over.
+bool ReadUsable(const QString &path, ConfigText *config, PassedOverFile *passedOver)
 {
     QString error;
     if (!ReadConfigFile(path, config, &error)) {
-        if (error.isEmpty())
-            return Missing;
-        *notes << QCoreApplication::translate("CommandLine", "%1 cannot be read and was not used: %2")
-                      .arg(path, error);
-        return Unreadable;
+        *passedOver = {path, error.isEmpty() ? PassedOverFile::Missing : PassedOverFile::Unreadable, error};
+        return false;
     }
-    if (IsSupportedConfigVersion(config->version))
-        return Usable;
-    *notes << QCoreApplication::translate("CommandLine", "%1 is out of date and was not used.").arg(path);
-    return Outdated;
+    *passedOver = {path, PassedOverFile::Outdated, QString()};
+    return IsSupportedConfigVersion(config->version);
 }
 
 } // namespace
@@ -51,23 +45,20 @@ bool ReadConfigFile(const QString &path, ConfigText *config, QString *error, QBy
 }
 
 bool LoadConfigQuietly(const QString &userPath, const QString &defaultPath, ConfigModel *model,
-                       QStringList *notes)
+                       std::vector<PassedOverFile> *passedOver)
 {
     ConfigText config;
-    if (ReadUsable(userPath, &config, notes) != Usable) {
-        switch (ReadUsable(defaultPath, &config, notes)) {
-        case Missing:
-            *notes << QCoreApplication::translate("CommandLine", "%1 does not exist.").arg(defaultPath);
-            return false;
-        case Unreadable:
-            return false;
-        case Outdated:
-            // As in the window: the default file's entries give way to
-            // the filled-in defaults.
+    PassedOverFile file;
+    if (!ReadUsable(userPath, &config, &file)) {
+        if (file.why != PassedOverFile::Missing)
+            passedOver->push_back(file);
+        if (!ReadUsable(defaultPath, &config, &file)) {
+            passedOver->push_back(file);
+            if (file.why != PassedOverFile::Outdated)
+                return false;
+            // As in the window: the default file's entries give way to the
+            // filled-in defaults.
             config.categories = NewCategories();
-            break;
-        case Usable:
-            break;
         }
     }
     model->categories = std::move(config.categories);

@@ -14,9 +14,18 @@ struct ConfigModel {
     std::vector<Profile> profiles;
 };
 
+// A file that LoadConfigQuietly passed over, and why.
+struct PassedOverFile {
+    enum Why { Missing, Unreadable, Outdated };
+    QString path;
+    Why why;
+    QString reason; // the system's, for an unreadable file
+};
+
 // Loads the model as the window does, from the user's file when it can be
 // read and has a supported version, else from the default file, but shows
-// nothing and moves nothing: every file passed over adds a line to notes.
-// False when neither file can be read; notes then say why.
+// nothing and moves nothing. Every file passed over is added to passedOver,
+// except a missing user file, which is the ordinary first start. False when
+// neither file can be read.
 bool LoadConfigQuietly(const QString &userPath, const QString &defaultPath, ConfigModel *model,
-                       QStringList *notes);
+                       std::vector<PassedOverFile> *passedOver);

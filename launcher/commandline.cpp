@@ -52,12 +52,27 @@ void AddQtOptions(QCommandLineParser &parser)
     }
 }
 
+QString PassedOverText(const PassedOverFile &file)
+{
+    switch (file.why) {
+    case PassedOverFile::Missing:
+        return QCoreApplication::translate("CommandLine", "%1 does not exist.").arg(file.path);
+    case PassedOverFile::Unreadable:
+        return QCoreApplication::translate("CommandLine", "%1 cannot be read and was not used: %2")
+            .arg(file.path, file.reason);
+    case PassedOverFile::Outdated:
+        break;
+    }
+    return QCoreApplication::translate("CommandLine", "%1 is out of date and was not used.").arg(file.path);
+}
+
 bool LoadProfiles(ConfigModel *model)
 {
-    QStringList notes;
-    const bool loaded = LoadConfigQuietly(GetFileName(UserConfig), GetFileName(DefaultConfig), model, &notes);
-    for (const QString &note : notes)
-        Complain(note);
+    std::vector<PassedOverFile> passedOver;
+    const bool loaded =
+        LoadConfigQuietly(GetFileName(UserConfig), GetFileName(DefaultConfig), model, &passedOver);
+    for (const PassedOverFile &file : passedOver)
+        Complain(PassedOverText(file));
     return loaded;
 }
 

@@ -13,6 +13,73 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Run zelvane-launcher --help to see the options.</source>
+        <translation>Mit zelvane-launcher --help werden die Optionen angezeigt.</translation>
+    </message>
+    <message>
+        <source>There is no profile called &quot;%1&quot;. The profiles are:</source>
+        <translation>Es gibt kein Profil namens „%1“. Die Profile sind:</translation>
+    </message>
+    <message>
+        <source>The emulator %1 could not be started: %2.</source>
+        <translation>Der Emulator %1 konnte nicht gestartet werden: %2.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Diese Hilfe anzeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Show the launcher&apos;s version and exit.</source>
+        <translation>Die Version des Launchers anzeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>List the saved profiles&apos; names, one per line.</source>
+        <translation>Die Namen der gespeicherten Profile auflisten, einen je Zeile.</translation>
+    </message>
+    <message>
+        <source>Start the emulator with the profile called &lt;name&gt;, without the window.</source>
+        <translation>Den Emulator mit dem Profil namens &lt;Name&gt; starten, ohne das Fenster.</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>With --launch: print the command instead of running it.</source>
+        <translation>Mit --launch: den Befehl ausgeben, statt ihn auszuführen.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument: %1</source>
+        <translation>Unerwartetes Argument: %1</translation>
+    </message>
+    <message>
+        <source>--dry-run goes only with --launch.</source>
+        <translation>--dry-run geht nur zusammen mit --launch.</translation>
+    </message>
+    <message>
+        <source>--list and --launch cannot be used together.</source>
+        <translation>--list und --launch können nicht zusammen verwendet werden.</translation>
+    </message>
+    <message>
+        <source>Starts the Zelvane emulator with saved profiles. Without options it opens the launcher&apos;s window.</source>
+        <translation>Startet den Zelvane-Emulator mit gespeicherten Profilen. Ohne Optionen öffnet er das Fenster des Launchers.</translation>
+    </message>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation>%1 existiert nicht.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read and was not used: %2</source>
+        <translation>%1 kann nicht gelesen werden und wurde nicht verwendet: %2</translation>
+    </message>
+    <message>
+        <source>%1 is out of date and was not used.</source>
+        <translation>%1 ist veraltet und wurde nicht verwendet.</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Your Launcher.ini configuration file is out of date and will not be used. </source>
@@ -236,6 +303,94 @@ Sind Sie sicher?</translation>
         <translation>Die folgenden Profile verwenden diese Option. Möchten Sie wirklich fortfahren?
 
 </translation>
+    </message>
+    <message>
+        <source>Your Launcher.ini configuration file %1 cannot be read: %2.
+
+The launcher shows the shipped profiles instead and leaves the file as it is, so changes made in this session are not saved.</source>
+        <translation>Ihre Konfigurationsdatei Launcher.ini %1 kann nicht gelesen werden: %2.
+
+Der Launcher zeigt stattdessen die mitgelieferten Profile und lässt die Datei unverändert; Änderungen in dieser Sitzung werden daher nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Your Launcher.ini configuration file was changed outside the launcher while it was running. That version has been kept as %1, and the launcher saves its own profiles in Launcher.ini.</source>
+        <translation>Ihre Konfigurationsdatei Launcher.ini wurde außerhalb des Launchers geändert, während er lief. Diese Fassung wurde als %1 aufbewahrt, und der Launcher speichert seine eigenen Profile in Launcher.ini.</translation>
+    </message>
+    <message>
+        <source>Unable to save the configuration to %1.
+
+%2
+
+The change stays in the window, and the launcher tries again with the next change and when it closes; the file on disk was left as it was.</source>
+        <translation>Die Konfiguration kann nicht in %1 gespeichert werden.
+
+%2
+
+Die Änderung bleibt im Fenster erhalten, und der Launcher versucht es bei der nächsten Änderung und beim Schließen erneut; die Datei auf dem Datenträger blieb unverändert.</translation>
+    </message>
+    <message>
+        <source>The emulator %1 could not be started: %2.</source>
+        <translation>Der Emulator %1 konnte nicht gestartet werden: %2.</translation>
+    </message>
+    <message>
+        <source>A name cannot contain a double quote (&quot;): Launcher.ini has no way to store it, so the name would be cut short the next time the launcher starts.
+
+Please choose a name without double quotes.</source>
+        <translation>Ein Name darf kein doppeltes Anführungszeichen (&quot;) enthalten: Launcher.ini kann es nicht speichern, daher wäre der Name beim nächsten Start des Launchers abgeschnitten.
+
+Bitte wählen Sie einen Namen ohne doppelte Anführungszeichen.</translation>
+    </message>
+    <message>
+        <source>A name cannot contain a backslash followed by t (\t): Launcher.ini reads it back as a TAB the next time the launcher starts.
+
+Please choose another name.</source>
+        <translation>Ein Name darf keinen umgekehrten Schrägstrich gefolgt von t (	) enthalten: Launcher.ini liest ihn beim nächsten Start des Launchers als Tabulator.
+
+Bitte wählen Sie einen anderen Namen.</translation>
+    </message>
+    <message>
+        <source>A name cannot contain a line break: Launcher.ini keeps each name on one line, so the name would not come back as typed the next time the launcher starts.
+
+Please choose a name on one line.</source>
+        <translation>Ein Name darf keinen Zeilenumbruch enthalten: Launcher.ini hält jeden Namen auf einer Zeile, daher käme der Name beim nächsten Start des Launchers nicht so zurück, wie er eingegeben wurde.
+
+Bitte wählen Sie einen Namen auf einer Zeile.</translation>
+    </message>
+    <message>
+        <source>The arguments cannot be stored because they contain a double quote (&quot;), which Launcher.ini has no way to keep.
+
+Remove the double quotes to store the profile; Launch still uses the arguments as typed.</source>
+        <translation>Die Argumente können nicht gespeichert werden, weil sie ein doppeltes Anführungszeichen (&quot;) enthalten, das Launcher.ini nicht aufbewahren kann.
+
+Entfernen Sie die doppelten Anführungszeichen, um das Profil zu speichern; Starten verwendet die Argumente weiterhin so, wie sie eingegeben wurden.</translation>
+    </message>
+    <message>
+        <source>The arguments cannot be stored because they contain a line break, which Launcher.ini has no way to keep.
+
+Remove the line break to store the profile; Launch still uses the arguments as typed.</source>
+        <translation>Die Argumente können nicht gespeichert werden, weil sie einen Zeilenumbruch enthalten, den Launcher.ini nicht aufbewahren kann.
+
+Entfernen Sie den Zeilenumbruch, um das Profil zu speichern; Starten verwendet die Argumente weiterhin so, wie sie eingegeben wurden.</translation>
+    </message>
+    <message>
+        <source>The arguments cannot be stored because they contain %1 as a word of its own, which Launcher.ini reads back as an option choice.
+
+Remove it to store the profile; Launch still uses the arguments as typed.</source>
+        <translation>Die Argumente können nicht gespeichert werden, weil sie %1 als eigenes Wort enthalten, das Launcher.ini als Auswahl einer Option zurückliest.
+
+Entfernen Sie es, um das Profil zu speichern; Starten verwendet die Argumente weiterhin so, wie sie eingegeben wurden.</translation>
+    </message>
+    <message>
+        <source>The directory %1 cannot be created.</source>
+        <translation>Das Verzeichnis %1 kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>The existing file %1 cannot be read, so it was not replaced.</source>
+        <translation>Die vorhandene Datei %1 kann nicht gelesen werden und wurde daher nicht ersetzt.</translation>
+    </message>
+    <message>
+        <source>The file on disk is not the one the launcher last read or wrote, and it could not be kept as %1 (%2), so it was not replaced.</source>
+        <translation>Die Datei auf dem Datenträger ist nicht die, die der Launcher zuletzt gelesen oder geschrieben hat, und sie konnte nicht als %1 aufbewahrt werden (%2); daher wurde sie nicht ersetzt.</translation>
     </message>
 </context>
 </TS>
