@@ -2,9 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
-#include <QDir>
 #include <QElapsedTimer>
-#include <QFileInfo>
 
 #include <csignal>
 
@@ -19,12 +17,6 @@ ChildProcess::~ChildProcess()
 bool ChildProcess::signal(int number) const
 {
     return ::kill(pid_t(processId()), number) == 0;
-}
-
-QStringList ChildEnvironment::runtimeEntries() const
-{
-    return QDir(runtime.path())
-        .entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
 }
 
 std::unique_ptr<ChildProcess> ChildEnvironment::start(const QString &program,
@@ -91,11 +83,4 @@ bool WaitForLine(QProcess &process, const QString &line, int timeout)
         if (deadline.hasExpired() || !process.waitForReadyRead(int(deadline.remainingTime())))
             return false;
     }
-}
-
-bool IsUserOnly(const QString &path)
-{
-    const QFile::Permissions others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
-                                      QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
-    return !(QFileInfo(path).permissions() & others);
 }

@@ -38,7 +38,6 @@ public:
     {
         return data.path() + QStringLiteral("/Zelvane/Launcher.ini");
     }
-    QStringList runtimeEntries() const;
 
     std::unique_ptr<ChildProcess> start(const QString &program, const QStringList &arguments = {}) const;
     ChildResult run(const QString &program, const QStringList &arguments = {}, int timeout = 10000) const;
@@ -56,12 +55,11 @@ QString HelperPath();
 QString UserFileLookup(const ChildEnvironment &env);
 // Starts a launcher (with a command such as setpriv's before it) and waits
 // for that line. Null when it did not come within the timeout.
-std::unique_ptr<ChildProcess> StartWindow(const ChildEnvironment &env, int timeout = 5000,
+std::unique_ptr<ChildProcess> StartWindow(const ChildEnvironment &env, int timeout = 10000,
                                           const QString &program = LauncherPath(),
                                           const QStringList &prefix = {});
 // Ends a launcher with SIGTERM: true when it exits normally with status 0.
 bool Quit(ChildProcess &launcher);
 
-// Reads the program's standard output up to the given line.
+// Reads the program's current channel up to the given line.
 bool WaitForLine(QProcess &process, const QString &line, int timeout);
-bool IsUserOnly(const QString &path);
