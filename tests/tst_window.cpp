@@ -14,6 +14,9 @@
 #include <QInputDialog>
 #include <QTest>
 
+#include <csignal>
+#include <sys/resource.h>
+
 namespace
 {
 
@@ -152,13 +155,11 @@ void WindowTest::Run(const QString &step)
     } else if (word == QLatin1String("type")) {
         w->argumentsEdit->clear();
         QTest::keyClicks(w->argumentsEdit, rest);
-    } else if (word == QLatin1String("append")) {
-        w->argumentsEdit->end(false);
-        QTest::keyClicks(w->argumentsEdit, rest);
     } else if (word == QLatin1String("click")) {
         QTest::mouseClick(window->findChild<QPushButton *>(rest + QStringLiteral("Button")), Qt::LeftButton);
-    } else if (word == QLatin1String("shortcut")) {
-        QTest::keyClick(window.get(), rest.at(0).toLatin1(), Qt::AltModifier);
+    } else if (word == QLatin1String("limit")) { // the largest file it may write, as on a full disk
+        const rlimit limit = {rlim_t(rest.toLongLong()), RLIM_INFINITY};
+        QVERIFY(::setrlimit(RLIMIT_FSIZE, &limit) == 0);
     } else if (word == QLatin1String("button")) {
         answerer->add(Logged(ClickButton(rest), step));
     } else if (word == QLatin1String("name")) {
@@ -253,6 +254,8 @@ void WindowTest::sessions()
     closeWindow();
     Flush();
     QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    const rlimit unlimited = {RLIM_INFINITY, RLIM_INFINITY};
+    ::setrlimit(RLIMIT_FSIZE, &unlimited);
     capture.reset();
     answerer.reset();
     const bool saved = !QFile::exists(dir + QStringLiteral("/saved.ini")) ||
@@ -260,5 +263,11 @@ void WindowTest::sessions()
     QVERIFY(MatchesFile(dir + QStringLiteral("/transcript"), transcript.join(u'\n').toUtf8() + '\n') && saved);
 }
 
-QTEST_MAIN(WindowTest)
+int main(int argc, char **argv)
+{
+    std::signal(SIGXFSZ, SIG_IGN); // a write beyond the limit fails as on a full disk
+    QApplication app(argc, argv);
+    WindowTest test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_window.moc"
