@@ -39,14 +39,6 @@ QString OnOff(const QWidget *widget)
     return widget->isEnabled() ? QStringLiteral(" on") : QStringLiteral(" off");
 }
 
-QStringList Items(const QComboBox *combo)
-{
-    QStringList items;
-    for (int i = 0; i < combo->count(); ++i)
-        items << combo->itemText(i);
-    return items;
-}
-
 } // namespace
 
 class WindowTest : public QObject, WindowFixture
@@ -177,7 +169,7 @@ void WindowTest::Run(const QString &step)
                 QTest::mouseClick(add->okButton, Qt::LeftButton);
             },
             step));
-    } else if (word == QLatin1String("state")) {
+    } else if (word == QLatin1String("state")) { // of what a user sees in the window
         QString line = QStringLiteral("row %1, choices").arg(w->profileList->currentRow());
         for (QComboBox *combo : {w->resolutionCombo, w->pixelDensityCombo, w->inputCombo})
             line += u' ' + QString::number(combo->currentIndex());
@@ -186,13 +178,15 @@ void WindowTest::Run(const QString &step)
                                     w->removePixelDensityButton})
             line += QStringLiteral(", ") + button->text() + OnOff(button);
         Log(line);
-    } else if (word == QLatin1String("items")) {
-        QStringList profiles;
+        QStringList items;
         for (int i = 0; i < w->profileList->count(); ++i)
-            profiles << w->profileList->item(i)->text();
-        Log(QStringLiteral("profiles ") + profiles.join(QStringLiteral(", ")));
-        for (QComboBox *combo : {w->resolutionCombo, w->pixelDensityCombo, w->inputCombo})
-            Log(combo->objectName() + u' ' + Items(combo).join(QStringLiteral(", ")));
+            items << w->profileList->item(i)->text();
+        Log(QStringLiteral("  profiles ") + items.join(QStringLiteral(", ")));
+        for (QComboBox *combo : {w->resolutionCombo, w->pixelDensityCombo, w->inputCombo}) {
+            for (items.clear(); items.size() < combo->count();)
+                items << combo->itemText(int(items.size()));
+            Log(QStringLiteral("  ") + combo->objectName() + u' ' + items.join(QStringLiteral(", ")));
+        }
     } else if (word == QLatin1String("recordings")) {
         // Waits for that many emulators and takes their records away.
         const QDir dir(records->path());
