@@ -58,7 +58,8 @@ void FormatTest::cases()
     const QByteArray input = ReadFile(dir + QStringLiteral("/Launcher.ini"));
     const QByteArray saved = SaveModel(LoadModel(input));
     QVERIFY(MatchesFile(dir + QStringLiteral("/saved.ini"), saved));
-    QVERIFY(MatchesFile(dir + QStringLiteral("/version"), QByteArray::number(ReadConfigBytes(input).version)));
+    QVERIFY(
+        MatchesFile(dir + QStringLiteral("/version"), QByteArray::number(ReadConfigBytes(input).version)));
     QCOMPARE(SaveModel(LoadModel(saved)), saved);
 }
 
@@ -89,10 +90,12 @@ void FormatTest::generatedModelsRoundTrip()
         ConfigModel model;
         for (int c = ResolutionCategory; c <= InputCategory; ++c) {
             for (int i = random.bounded(1, 7); i > 0; --i)
-                model.categories[c].options.push_back({name(), pick(QStringLiteral("abc -=,#[]$\t\\té✓"), 20)});
+                model.categories[c].options.push_back(
+                    {name(), pick(QStringLiteral("abc -=,#[]$\t\\té✓"), 20)});
         }
         for (int i = random.bounded(1, 7); i > 0; --i) {
-            Profile profile{name(), QString(), {random.bounded(-2, 9), random.bounded(-2, 9), random.bounded(-2, 9)}};
+            Profile profile{
+                name(), QString(), {random.bounded(-2, 9), random.bounded(-2, 9), random.bounded(-2, 9)}};
             for (int a = random.bounded(4); a > 0; --a)
                 profile.arguments += QStringLiteral(" -opt%1").arg(random.bounded(100));
             model.profiles.push_back(profile);
@@ -109,9 +112,10 @@ void FormatTest::generatedModelsRoundTrip()
 // back: the same name, the same choices and the same words.
 void FormatTest::acceptedTextIsKept()
 {
-    const QStringList texts = {"Phone", " spaced ", "tab\there", "back\\slash", "C:\\temp", "say \"hi\"",
-                               "a\\tb", "\\t", " -a  -b\t-c ", "[Profile] 1", "-x[Input]", "-a \"",
-                               "[Input] 2", "-k [Resolution]", "-k\u3000[PixelDensity]"};
+    const QStringList texts = {
+        "Phone",      " spaced ", "tab\there", "back\\slash",     "C:\\temp",
+        "say \"hi\"", "a\\tb",    "\\t",       " -a  -b\t-c ",    "[Profile] 1",
+        "-x[Input]",  "-a \"",    "[Input] 2", "-k [Resolution]", "-k\u3000[PixelDensity]"};
     for (const QString &text : texts) {
         ConfigModel model;
         model.profiles = {{text, text, {1, 2, 0}}};

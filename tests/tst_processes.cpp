@@ -1,5 +1,6 @@
 // The launcher as a process: one launcher per user, the quit signals, and
-// faults around its file (killed while saving, files it may not use). With ZELVANE_STRESS set, the rows run their many rounds.
+// faults around its file (killed while saving, files it may not use). With ZELVANE_STRESS set, the rows run
+// their many rounds.
 #include "childprocess.h"
 #include "configio.h"
 #include "testenvironment.h"
@@ -29,8 +30,8 @@ QByteArray HandEdited(int profiles, const QByteArray &prefix = "Profile ")
 {
     QByteArray text = "# by hand\r\n$VERSION = 105\r\n[Input]\r\n\"Touch\"\t\" -touch\"\r\n[Profile]\r\n";
     for (int i = 0; i < profiles; ++i)
-        text += "\"" + prefix + QByteArray::number(i) + "\"\t\"  -id " + QByteArray::number(i) + "   [Input] " +
-                QByteArray::number(i % 2) + " -extra\"\r\n";
+        text += "\"" + prefix + QByteArray::number(i) + "\"\t\"  -id " + QByteArray::number(i) +
+                "   [Input] " + QByteArray::number(i % 2) + " -extra\"\r\n";
     return text;
 }
 
@@ -41,8 +42,9 @@ std::unique_ptr<ChildProcess> StartAnswering(const ChildEnvironment &env, const 
 {
     auto launcher = StartWindow(env, 10000, program, prefix);
     const ChildResult second = env.run(program);
-    return launcher && second.exitCode == 0 && !second.standardError.contains("GetFileName(") ? std::move(launcher)
-                                                                                              : nullptr;
+    return launcher && second.exitCode == 0 && !second.standardError.contains("GetFileName(")
+               ? std::move(launcher)
+               : nullptr;
 }
 
 } // namespace
@@ -52,59 +54,101 @@ class ProcessesTest : public QObject
     Q_OBJECT
 
 private slots:
-    void quitSignals_data();
-    void quitSignals();
+    void runs_data();
+    void runs();
     void messagesAndCopies();
     void burstsAndCrashes();
     void stoppedInstance();
     void killDuringSave();
-    void filesItMayNotUse_data();
-    void filesItMayNotUse();
 };
 
-void ProcessesTest::quitSignals_data()
+void ProcessesTest::runs_data()
 {
-    QTest::addColumn<int>("number");
-    QTest::addColumn<QByteArray>("userFile");
-    QTest::addColumn<QStringList>("prefix");
-    QTest::newRow("SIGTERM") << int(SIGTERM) << QByteArray() << QStringList();
-    QTest::newRow("SIGINT") << int(SIGINT) << QByteArray() << QStringList();
-    QTest::newRow("SIGHUP") << int(SIGHUP) << QByteArray() << QStringList();
+    QTest::addColumn<int>("number");          // the signal that ends the launcher
+    QTest::addColumn<QByteArray>("userFile"); // none when empty
+    QTest::addColumn<QList<int>>("modes");  // of the user's file, its folder and the default file (-1: none)
+    QTest::addColumn<bool>("unprivileged"); // run as a user whom file permissions bind
+    QTest::addColumn<int>("exitCode");
+    const QByteArray mine = HandEdited(3), outdated = "$VERSION\t102\n[Profile]\n\"Old\"\t\"\"\n";
+    const QList<int> usual{0644, 0755, 0644};
+    QTest::newRow("SIGTERM") << int(SIGTERM) << QByteArray() << usual << false << 0;
+    QTest::newRow("SIGINT") << int(SIGINT) << QByteArray() << usual << false << 0;
+    QTest::newRow("SIGHUP") << int(SIGHUP) << QByteArray() << usual << false << 0;
+    QTest::newRow("SIGHUP ignored when started") << 0 << QByteArray() << usual << false << 0;
     QTest::newRow("SIGTERM during the out-of-date warning")
-        << int(SIGTERM) << QByteArray("$VERSION\t102\n[Profile]\n\"Old\"\t\"\"\n") << QStringList();
-    QTest::newRow("SIGHUP ignored when started, then SIGTERM")
-        << int(SIGHUP) << QByteArray() << QStringList{"sh", "-c", "trap '' HUP; exec \"$0\""};
+        << int(SIGTERM) << outdated << usual << false << 0;
+    QTest::newRow("Launcher.ini mode 000") << int(SIGTERM) << mine << QList<int>{0, 0755, 0644} << true << 0;
+    QTest::newRow("Launcher.ini write-only")
+        << int(SIGTERM) << mine << QList<int>{0200, 0755, 0644} << true << 0;
+    QTest::newRow("out of date in a read-only folder") << int(SIGTERM) << mine + "$VERSION 102\n"
+                                                       << QList<int>{0644, 0555, 0644} << true << 0;
+    QTest::newRow("default unreadable")
+        << int(SIGTERM) << QByteArray() << QList<int>{0, 0755, 0} << true << 1;
+    QTest::newRow("default missing") << int(SIGTERM) << QByteArray() << QList<int>{0, 0755, -1} << false << 1;
 }
 
-// Each ends the launcher through the normal shutdown, which saves.
-void ProcessesTest::quitSignals()
+// A launcher of its own (the default file beside it as the row says) ends
+// through the normal shutdown, which saves; with a file it cannot use it
+// leaves the file as it was and tells the user; without any configuration
+// it ends with status 1 and writes nothing.
+void ProcessesTest::runs()
 {
     QFETCH(int, number);
     QFETCH(QByteArray, userFile);
-    QFETCH(QStringList, prefix);
+    QFETCH(QList<int>, modes);
+    QFETCH(bool, unprivileged);
+    QFETCH(int, exitCode);
+    QTemporaryDir bundle;
+    const QString launcher = bundle.filePath(QStringLiteral("bin/zelvane-launcher"));
+    const QString defaultFile = bundle.filePath(QStringLiteral("Resources/LauncherDefault.ini"));
+    QVERIFY(QDir().mkpath(bundle.filePath(QStringLiteral("bin"))) && QFile::copy(LauncherPath(), launcher));
+    const QByteArray shipped = ReadFile(QCoreApplication::applicationDirPath() + ShippedDefault);
+    if (modes[2] >= 0)
+        WriteFile(defaultFile, shipped);
     ChildEnvironment env;
+    const QString folder = QFileInfo(env.userConfigPath()).path();
     if (!userFile.isEmpty())
         WriteFile(env.userConfigPath(), userFile);
-    const auto launcher = StartAnswering(env, prefix);
-    QVERIFY(launcher);
+    QStringList prefix;
+    if (!number)
+        prefix = QStringList{"sh", "-c", "trap '' HUP; exec \"$0\""};
+    if (unprivileged && ::geteuid() == 0) {
+        for (const QString &path : {env.dataHome(), env.runtimeDir(), folder, env.userConfigPath()})
+            ::chown(QFile::encodeName(path).constData(), 65534, 65534);
+        prefix = QStringList{"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"};
+    }
+    const QStringList paths{env.userConfigPath(), folder, defaultFile, bundle.path()};
+    for (int i = 0; i < 4; ++i)
+        ::chmod(QFile::encodeName(paths[i]).constData(), mode_t(i < 3 ? modes[i] : 0755));
+    const auto process =
+        unprivileged ? StartWindow(env, 10000, launcher, prefix) : StartAnswering(env, prefix, launcher);
+    QVERIFY(process);
     // Only the lock file and the socket, out of reach of other users.
     const QStringList entries = DirectoryEntries(env.runtimeDir());
     QCOMPARE(entries.size(), 2);
     for (const QString &entry : entries)
         QCOMPARE(QFileInfo(env.runtimeDir() + u'/' + entry).permissions() & 0077, 0);
-
-    QVERIFY(launcher->signal(number));
-    if (!prefix.isEmpty()) { // ignored: the launcher goes on and answers
-        QCOMPARE(env.run(LauncherPath()).exitCode, 0);
-        QVERIFY(launcher->signal(SIGTERM));
+    if (!number) { // ignored: the launcher goes on and answers
+        QVERIFY(process->signal(SIGHUP));
+        QCOMPARE(env.run(launcher).exitCode, 0);
     }
-    QVERIFY(launcher->waitForFinished(10000));
-    QCOMPARE(launcher->exitStatus(), QProcess::NormalExit);
-    QCOMPARE(launcher->exitCode(), 0);
-    QCOMPARE(ReadFile(env.userConfigPath()),
-             SaveModel(LoadModel(ReadFile(QCoreApplication::applicationDirPath() + ShippedDefault))));
-    QCOMPARE(ReadFile(env.dataHome() + QStringLiteral("/Zelvane/Launcher.102.ini")), userFile);
-    QCOMPARE(DirectoryEntries(env.runtimeDir()), QStringList()); // lock and socket released
+    QVERIFY(process->signal(number ? number : SIGTERM) && process->waitForFinished(10000));
+    ::chmod(QFile::encodeName(folder).constData(), 0755);
+    ::chmod(QFile::encodeName(env.userConfigPath()).constData(), 0644);
+    QCOMPARE(process->exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process->exitCode(), exitCode);
+    if (exitCode == 0) // (the fatal end leaves them, as a crash does)
+        QCOMPARE(DirectoryEntries(env.runtimeDir()), QStringList());
+    const bool refused = unprivileged && exitCode == 0;
+    QCOMPARE(process->readAllStandardError().count("Unable to save the configuration to " +
+                                                   env.userConfigPath().toUtf8() + " : "),
+             refused ? 1 : 0);
+    if (exitCode)
+        QCOMPARE(DirectoryEntries(env.dataHome()), QStringList());
+    else
+        QCOMPARE(ReadFile(env.userConfigPath()), refused ? userFile : SaveModel(LoadModel(shipped)));
+    if (userFile.startsWith("$VERSION\t102"))
+        QCOMPARE(ReadFile(folder + QStringLiteral("/Launcher.102.ini")), userFile);
 }
 
 // A later start hands its argument over and the window comes forward; a
@@ -121,8 +165,9 @@ void ProcessesTest::messagesAndCopies()
     QTemporaryDir bundle;
     const QString copy = bundle.filePath(QStringLiteral("bin/zelvane-launcher"));
     QVERIFY(QDir().mkpath(bundle.filePath(QStringLiteral("bin"))) && QFile::copy(LauncherPath(), copy));
-    QVERIFY(QFile::link(QDir(QCoreApplication::applicationDirPath() + QStringLiteral("/../Resources")).canonicalPath(),
-                        bundle.filePath(QStringLiteral("Resources"))));
+    QVERIFY(QFile::link(
+        QDir(QCoreApplication::applicationDirPath() + QStringLiteral("/../Resources")).canonicalPath(),
+        bundle.filePath(QStringLiteral("Resources"))));
     const auto original = StartAnswering(env), other = StartAnswering(env, {}, copy);
     QVERIFY(original && other && Quit(*original) && Quit(*other));
 }
@@ -220,68 +265,8 @@ void ProcessesTest::killDuringSave()
         }
     }
     qInfo() << "outcomes of the kills:" << outcomes;
-    QVERIFY(Rounds(1, 0) || (outcomes.value("killed before it") && outcomes.value("killed after the rename")));
-}
-
-void ProcessesTest::filesItMayNotUse_data()
-{
-    QTest::addColumn<QByteArray>("userFile"); // none when empty
-    QTest::addColumn<int>("userFileMode");
-    QTest::addColumn<int>("folderMode");
-    QTest::addColumn<int>("defaultMode"); // the default file is missing when -1
-    const QByteArray mine = HandEdited(3);
-    QTest::newRow("Launcher.ini mode 000") << mine << 0 << 0755 << 0644;
-    QTest::newRow("Launcher.ini write-only") << mine << 0200 << 0755 << 0644;
-    QTest::newRow("out of date in a read-only folder") << mine + "$VERSION 102\n" << 0644 << 0555 << 0644;
-    QTest::newRow("default unreadable") << QByteArray() << 0 << 0755 << 0;
-    QTest::newRow("default missing") << QByteArray() << 0 << 0755 << -1;
-}
-
-// Run as a user whom file permissions bind (nobody, when the test runs as
-// root). A file the launcher cannot use stays as it was and the user is
-// told at exit; without any configuration the launcher ends with status 1
-// and writes nothing.
-void ProcessesTest::filesItMayNotUse()
-{
-    QFETCH(QByteArray, userFile);
-    QFETCH(int, userFileMode);
-    QFETCH(int, folderMode);
-    QFETCH(int, defaultMode);
-    QTemporaryDir bundle; // the launcher with Resources of its own
-    const QString launcher = bundle.filePath(QStringLiteral("bin/zelvane-launcher"));
-    const QString defaultFile = bundle.filePath(QStringLiteral("Resources/LauncherDefault.ini"));
-    QVERIFY(QDir().mkpath(bundle.filePath(QStringLiteral("bin"))) && QFile::copy(LauncherPath(), launcher));
-    if (defaultMode >= 0)
-        WriteFile(defaultFile, ReadFile(QCoreApplication::applicationDirPath() + ShippedDefault));
-    ChildEnvironment env;
-    const QString folder = QFileInfo(env.userConfigPath()).path();
-    QStringList paths{env.dataHome(), env.runtimeDir()};
-    if (!userFile.isEmpty()) {
-        WriteFile(env.userConfigPath(), userFile);
-        paths << folder << env.userConfigPath();
-    }
-    QStringList prefix;
-    if (::geteuid() == 0) {
-        for (const QString &path : paths)
-            QVERIFY(::chown(QFile::encodeName(path).constData(), 65534, 65534) == 0);
-        prefix = QStringList{"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"};
-    }
-    ::chmod(QFile::encodeName(bundle.path()).constData(), 0755);
-    ::chmod(QFile::encodeName(defaultFile).constData(), mode_t(defaultMode));
-    ::chmod(QFile::encodeName(env.userConfigPath()).constData(), mode_t(userFileMode));
-    ::chmod(QFile::encodeName(folder).constData(), mode_t(folderMode));
-    const auto process = StartWindow(env, 10000, launcher, prefix);
-    QVERIFY(process && process->signal(SIGTERM) && process->waitForFinished(10000));
-    ::chmod(QFile::encodeName(folder).constData(), 0755);
-    ::chmod(QFile::encodeName(env.userConfigPath()).constData(), 0644);
-    QCOMPARE(process->exitStatus(), QProcess::NormalExit);
-    QCOMPARE(process->exitCode(), userFile.isEmpty() ? 1 : 0);
-    QCOMPARE(process->readAllStandardError().count("Unable to save the configuration to " +
-                                                   env.userConfigPath().toUtf8() + " : "),
-             userFile.isEmpty() ? 0 : 1);
-    QCOMPARE(ReadFile(env.userConfigPath()), userFile);
-    QCOMPARE(DirectoryEntries(userFile.isEmpty() ? env.dataHome() : folder),
-             userFile.isEmpty() ? QStringList() : QStringList({"Launcher.ini"}));
+    QVERIFY(Rounds(1, 0) ||
+            (outcomes.value("killed before it") && outcomes.value("killed after the rename")));
 }
 
 QTEST_GUILESS_MAIN(ProcessesTest)

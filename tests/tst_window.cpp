@@ -21,8 +21,9 @@ namespace
 {
 
 // Stands at the emulator's path and records its arguments, NUL-terminated.
-const QByteArray Recorder = "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\0' \"$a\"; done > \"$RECORD_DIR/$$.part\"\n"
-                            "mv \"$RECORD_DIR/$$.part\" \"$RECORD_DIR/$$.args\"\n";
+const QByteArray Recorder =
+    "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\0' \"$a\"; done > \"$RECORD_DIR/$$.part\"\n"
+    "mv \"$RECORD_DIR/$$.part\" \"$RECORD_DIR/$$.args\"\n";
 
 QString Resources()
 {
@@ -132,8 +133,9 @@ void WindowTest::Run(const QString &step)
         QFile::remove(EmulatorPath());
         if (rest != QLatin1String("missing"))
             WriteFile(EmulatorPath(), Recorder);
-        QFile::setPermissions(EmulatorPath(), rest == QLatin1String("recording") ? QFile::ExeOwner | QFile::ReadOwner
-                                                                                 : QFile::ReadOwner);
+        QFile::setPermissions(EmulatorPath(), rest == QLatin1String("recording")
+                                                  ? QFile::ExeOwner | QFile::ReadOwner
+                                                  : QFile::ReadOwner);
     } else if (word == QLatin1String("open")) {
         opening = true;
         showWindow();
@@ -254,7 +256,8 @@ void WindowTest::sessions()
     answerer.reset();
     const bool saved = !QFile::exists(dir + QStringLiteral("/saved.ini")) ||
                        MatchesFile(dir + QStringLiteral("/saved.ini"), data->readUserConfig());
-    QVERIFY(MatchesFile(dir + QStringLiteral("/transcript"), transcript.join(u'\n').toUtf8() + '\n') && saved);
+    QVERIFY(MatchesFile(dir + QStringLiteral("/transcript"), transcript.join(u'\n').toUtf8() + '\n') &&
+            saved);
 }
 
 int main(int argc, char **argv)

@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
-#include <QElapsedTimer>
 
 #include <csignal>
 
@@ -35,11 +34,9 @@ std::unique_ptr<ChildProcess> ChildEnvironment::start(const QString &program,
 
 ChildResult ChildEnvironment::run(const QString &program, const QStringList &arguments, int timeout) const
 {
-    QElapsedTimer clock;
-    clock.start();
     const auto process = start(program, arguments);
     const bool ended = process->waitForFinished(timeout) && process->exitStatus() == QProcess::NormalExit;
-    return {ended ? process->exitCode() : -1, clock.elapsed(), process->readAllStandardError()};
+    return {ended ? process->exitCode() : -1, process->readAllStandardError()};
 }
 
 QString LauncherPath()

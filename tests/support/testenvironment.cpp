@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 TestDataDir::TestDataDir()
     : previous(qgetenv("XDG_DATA_HOME")), hadPrevious(qEnvironmentVariableIsSet("XDG_DATA_HOME"))
@@ -64,12 +65,7 @@ QStringList MessageCapture::messages() const
 
 QStringList MessageCapture::fileLookups() const
 {
-    QStringList lookups;
-    for (const QString &message : captured) {
-        if (message.startsWith(QLatin1String("GetFileName(")))
-            lookups << message;
-    }
-    return lookups;
+    return captured.filter(QRegularExpression(QStringLiteral("^GetFileName\\(")));
 }
 
 QByteArray ReadFile(const QString &path)

@@ -39,7 +39,7 @@ public:
 };
 
 QByteArray ReadFile(const QString &path);
-QStringList DirectoryEntries(const QString &path); // hidden ones too, without . and ..
+QStringList DirectoryEntries(const QString &path);            // hidden ones too, without . and ..
 void WriteFile(const QString &path, const QByteArray &bytes); // makes the directory too
 
 // True when the file holds exactly these bytes. Otherwise the bytes go to

@@ -25,8 +25,10 @@ WindowWidgets::WindowWidgets(MainWindow &window)
       pixelDensityCombo(Find<QComboBox>(window, "pixelDensityCombo")),
       addPixelDensityButton(Find<QPushButton>(window, "addPixelDensityButton")),
       removePixelDensityButton(Find<QPushButton>(window, "removePixelDensityButton")),
-      inputCombo(Find<QComboBox>(window, "inputCombo")), argumentsEdit(Find<QLineEdit>(window, "argumentsEdit")),
-      helpButton(Find<QPushButton>(window, "helpButton")), launchButton(Find<QPushButton>(window, "launchButton"))
+      inputCombo(Find<QComboBox>(window, "inputCombo")),
+      argumentsEdit(Find<QLineEdit>(window, "argumentsEdit")),
+      helpButton(Find<QPushButton>(window, "helpButton")),
+      launchButton(Find<QPushButton>(window, "launchButton"))
 {
 }
 
