@@ -2,7 +2,6 @@
 // Launcher.ini, the exact bytes the launcher saves for it (saved.ini) and the
 // version it reads from it; generated models must survive a save and a load.
 #include "configio.h"
-#include "storabletext.h"
 #include "testenvironment.h"
 
 #include <QDir>
@@ -41,7 +40,6 @@ private slots:
     void cases();
     void shippedDefaultIsSavedUnchanged();
     void generatedModelsRoundTrip();
-    void acceptedTextIsKept();
 };
 
 void FormatTest::cases_data()
@@ -105,29 +103,6 @@ void FormatTest::generatedModelsRoundTrip()
         QCOMPARE(loaded.version, CurrentConfigVersion);
         QCOMPARE(Describe(loaded), Describe(model));
         QCOMPARE(SaveModel(loaded), saved);
-    }
-}
-
-// The window accepts a name or arguments exactly when a saved file gives them
-// back: the same name, the same choices and the same words.
-void FormatTest::acceptedTextIsKept()
-{
-    const QStringList texts = {
-        "Phone",      " spaced ", "tab\there", "back\\slash",     "C:\\temp",
-        "say \"hi\"", "a\\tb",    "\\t",       " -a  -b\t-c ",    "[Profile] 1",
-        "-x[Input]",  "-a \"",    "[Input] 2", "-k [Resolution]", "-k\u3000[PixelDensity]"};
-    for (const QString &text : texts) {
-        ConfigModel model;
-        model.profiles = {{text, text, {1, 2, 0}}};
-        const Profile loaded = LoadModel(SaveModel(model)).profiles.at(0);
-        QString nameReason, argumentsReason;
-        const bool nameAccepted = CanStoreName(text, &nameReason);
-        QVERIFY2(nameAccepted == (loaded.name == text), qPrintable(text));
-        QCOMPARE(nameReason.isEmpty(), nameAccepted);
-        const bool argumentsAccepted = CanStoreArguments(text, model.categories, &argumentsReason);
-        QCOMPARE(argumentsAccepted, loaded.selection == model.profiles[0].selection &&
-                                        SplitAtWhiteSpace(loaded.arguments) == SplitAtWhiteSpace(text));
-        QCOMPARE(argumentsReason.isEmpty(), argumentsAccepted);
     }
 }
 
