@@ -36,15 +36,13 @@ QByteArray HandEdited(int profiles, const QByteArray &prefix = "Profile ")
 }
 
 // A launcher with its window, once it answers a second start, which must
-// end at once without a window of its own.
+// end at once, silently, without a window of its own.
 std::unique_ptr<ChildProcess> StartAnswering(const ChildEnvironment &env, const QStringList &prefix = {},
                                              const QString &program = LauncherPath())
 {
     auto launcher = StartWindow(env, 10000, program, prefix);
     const ChildResult second = env.run(program);
-    return launcher && second.exitCode == 0 && !second.standardError.contains("GetFileName(")
-               ? std::move(launcher)
-               : nullptr;
+    return launcher && second.exitCode == 0 && second.standardError.isEmpty() ? std::move(launcher) : nullptr;
 }
 
 } // namespace
