@@ -1,6 +1,6 @@
 // The launcher as a process: one launcher per user, the quit signals, and
-// faults around its file (killed while saving, files it may not use). With ZELVANE_STRESS set, the rows run
-// their many rounds.
+// faults around its file (killed while saving, files it may not use). With
+// ZELVANE_STRESS set, the rows run their many rounds.
 #include "childprocess.h"
 #include "configio.h"
 #include "testenvironment.h"
@@ -26,11 +26,11 @@ const QString ShippedDefault = QStringLiteral("/../Resources/LauncherDefault.ini
 
 // Hand-edited (comments, CR LF, an old version, loose blanks), so that a
 // save changes nearly every byte.
-QByteArray HandEdited(int profiles, const QByteArray &prefix = "Profile ")
+QByteArray HandEdited(int profiles)
 {
     QByteArray text = "# by hand\r\n$VERSION = 105\r\n[Input]\r\n\"Touch\"\t\" -touch\"\r\n[Profile]\r\n";
     for (int i = 0; i < profiles; ++i)
-        text += "\"" + prefix + QByteArray::number(i) + "\"\t\"  -id " + QByteArray::number(i) +
+        text += "\"Profile " + QByteArray::number(i) + "\"\t\"  -id " + QByteArray::number(i) +
                 "   [Input] " + QByteArray::number(i % 2) + " -extra\"\r\n";
     return text;
 }
