@@ -1,7 +1,11 @@
-// The Launcher.ini format on its own. Each folder of data/format holds a
+// The texts read without a window. Each folder of data/format holds a
 // Launcher.ini, the exact bytes the launcher saves for it (saved.ini) and the
 // version it reads from it; generated models must survive a save and a load.
+// Each line of data/emulator/arguments.txt gives the stand-in emulator's
+// window size, ppi and the switches of the problems it reports, then "|" and
+// its arguments.
 #include "configio.h"
+#include "emulatorargs.h"
 #include "testenvironment.h"
 
 #include <QDir>
@@ -40,6 +44,7 @@ private slots:
     void cases();
     void shippedDefaultIsSavedUnchanged();
     void generatedModelsRoundTrip();
+    void emulatorArguments();
 };
 
 void FormatTest::cases_data()
@@ -103,6 +108,25 @@ void FormatTest::generatedModelsRoundTrip()
         QCOMPARE(loaded.version, CurrentConfigVersion);
         QCOMPARE(Describe(loaded), Describe(model));
         QCOMPARE(SaveModel(loaded), saved);
+    }
+}
+
+void FormatTest::emulatorArguments()
+{
+    const QString rows =
+        QString::fromUtf8(ReadFile(QStringLiteral(ZELVANE_TEST_DATA "/emulator/arguments.txt")));
+    for (const QString &row : rows.split(u'\n', Qt::SkipEmptyParts)) {
+        const EmulatorSettings settings =
+            ParseEmulatorArguments(row.section(u'|', 1).split(u' ', Qt::SkipEmptyParts));
+        QString problems;
+        for (const QString &problem : settings.problems)
+            problems += u' ' + problem.section(u' ', 0, 0);
+        QCOMPARE(QStringLiteral("%1x%2 %3%4 |")
+                     .arg(settings.windowSize.width())
+                     .arg(settings.windowSize.height())
+                     .arg(settings.ppi)
+                     .arg(problems),
+                 row.section(u'|', 0, 0) + u'|');
     }
 }
 
