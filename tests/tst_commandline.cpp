@@ -111,7 +111,7 @@ private slots:
         else if (userFile != "-")
             Install(env.userConfigPath(), Data(userFile.section(u' ', 0, 0)), false);
         const QString folder = env.dataHome() + "/Zelvane";
-        const QStringList before = DirectoryEntries(folder) + env.runtimeEntries();
+        const QStringList before = DirectoryEntries(folder) + DirectoryEntries(env.runtimeDir());
         const QByteArray bytes = ReadFile(env.userConfigPath());
 
         const QStringList outcome = run(arguments);
@@ -119,7 +119,7 @@ private slots:
         QFETCH(QString, out);
         QFETCH(QString, err);
         QVERIFY2(Matches(outcome[1], out) && Matches(outcome[2], err), qPrintable(outcome.join(u'|')));
-        QCOMPARE(DirectoryEntries(folder) + env.runtimeEntries(), before);
+        QCOMPARE(DirectoryEntries(folder) + DirectoryEntries(env.runtimeDir()), before);
         QCOMPARE(ReadFile(env.userConfigPath()), bytes);
         if (arguments.contains("--dry-run") && TakeRecording() == QStringList{"none"}) // it started nothing
             QProcess::execute("/bin/sh", {"-c", outcome[1]});

@@ -21,6 +21,14 @@ const QByteArray config = QByteArray(SavedFileHeader) +
                           "[Resolution]\n\"R0\"\t\"\"\n\"R1\"\t\" -windowsize 480x800\"\n\n"
                           "[PixelDensity]\n\"D0\"\t\"\"\n\n[Input]\n\"I0\"\t\"\"\n\n";
 
+QStringList Items(const QListWidget *list)
+{
+    QStringList items;
+    for (int row = 0; row < list->count(); ++row)
+        items << list->item(row)->text();
+    return items;
+}
+
 // Types arguments on the base profile and clicks Add: the name is the
 // answer to the next dialog.
 void AddProfile(const WindowWidgets &w)

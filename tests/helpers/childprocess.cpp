@@ -2,9 +2,6 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
-#include <QDir>
-#include <QElapsedTimer>
-#include <QFileInfo>
 
 #include <csignal>
 
@@ -19,12 +16,6 @@ ChildProcess::~ChildProcess()
 bool ChildProcess::signal(int number) const
 {
     return ::kill(pid_t(processId()), number) == 0;
-}
-
-QStringList ChildEnvironment::runtimeEntries() const
-{
-    return QDir(runtime.path())
-        .entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
 }
 
 std::unique_ptr<ChildProcess> ChildEnvironment::start(const QString &program,
@@ -43,11 +34,9 @@ std::unique_ptr<ChildProcess> ChildEnvironment::start(const QString &program,
 
 ChildResult ChildEnvironment::run(const QString &program, const QStringList &arguments, int timeout) const
 {
-    QElapsedTimer clock;
-    clock.start();
     const auto process = start(program, arguments);
     const bool ended = process->waitForFinished(timeout) && process->exitStatus() == QProcess::NormalExit;
-    return {ended ? process->exitCode() : -1, clock.elapsed(), process->readAllStandardError()};
+    return {ended ? process->exitCode() : -1, process->readAllStandardError()};
 }
 
 QString LauncherPath()
@@ -91,11 +80,4 @@ bool WaitForLine(QProcess &process, const QString &line, int timeout)
         if (deadline.hasExpired() || !process.waitForReadyRead(int(deadline.remainingTime())))
             return false;
     }
-}
-
-bool IsUserOnly(const QString &path)
-{
-    const QFile::Permissions others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
-                                      QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
-    return !(QFileInfo(path).permissions() & others);
 }

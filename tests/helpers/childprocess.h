@@ -13,11 +13,9 @@ public:
     bool signal(int number) const;
 };
 
-// How a program run to its end went: exitCode is -1 when it crashed or
-// was still running at the timeout.
+// How a program run to its end went: exitCode -1 when it crashed or ran on.
 struct ChildResult {
     int exitCode;
-    qint64 elapsed;
     QByteArray standardError;
 };
 
@@ -38,8 +36,6 @@ public:
     {
         return data.path() + QStringLiteral("/Zelvane/Launcher.ini");
     }
-    QStringList runtimeEntries() const;
-
     std::unique_ptr<ChildProcess> start(const QString &program, const QStringList &arguments = {}) const;
     ChildResult run(const QString &program, const QStringList &arguments = {}, int timeout = 10000) const;
 
@@ -50,18 +46,13 @@ private:
 
 QString LauncherPath();
 QString HelperPath();
-
-// The trace line of the lookup of the user's file: a launcher prints it
+// The trace line of the lookup of the user's file, which a launcher prints
 // only as the running instance, when it builds its window.
 QString UserFileLookup(const ChildEnvironment &env);
-// Starts a launcher (with a command such as setpriv's before it) and waits
-// for that line. Null when it did not come within the timeout.
-std::unique_ptr<ChildProcess> StartWindow(const ChildEnvironment &env, int timeout = 5000,
+// Starts a launcher (after a command such as setpriv's) and waits for that
+// line; null when it did not come in time.
+std::unique_ptr<ChildProcess> StartWindow(const ChildEnvironment &env, int timeout = 10000,
                                           const QString &program = LauncherPath(),
                                           const QStringList &prefix = {});
-// Ends a launcher with SIGTERM: true when it exits normally with status 0.
-bool Quit(ChildProcess &launcher);
-
-// Reads the program's standard output up to the given line.
-bool WaitForLine(QProcess &process, const QString &line, int timeout);
-bool IsUserOnly(const QString &path);
+bool Quit(ChildProcess &launcher); // SIGTERM; true when it ends normally with status 0
+bool WaitForLine(QProcess &process, const QString &line, int timeout); // on the read channel

@@ -4,7 +4,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QtGlobal>
 
 TestDataDir::TestDataDir()
     : previous(qgetenv("XDG_DATA_HOME")), hadPrevious(qEnvironmentVariableIsSet("XDG_DATA_HOME"))
@@ -27,7 +26,6 @@ QString TestDataDir::userConfigPath() const
 
 void TestDataDir::writeUserConfig(const QByteArray &bytes) const
 {
-    QDir().mkpath(QFileInfo(userConfigPath()).path());
     WriteFile(userConfigPath(), bytes);
 }
 
@@ -73,9 +71,7 @@ QStringList MessageCapture::fileLookups() const
 QByteArray ReadFile(const QString &path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray();
-    return file.readAll();
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 QStringList DirectoryEntries(const QString &path)
@@ -85,7 +81,19 @@ QStringList DirectoryEntries(const QString &path)
 
 void WriteFile(const QString &path, const QByteArray &bytes)
 {
+    QDir().mkpath(QFileInfo(path).path());
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
         qFatal("Cannot write %s", qPrintable(path));
+}
+
+bool MatchesFile(const QString &expectedPath, const QByteArray &actual)
+{
+    if (ReadFile(expectedPath) == actual)
+        return true;
+    const QFileInfo expected(expectedPath);
+    const QString copy = QStringLiteral("actual/%1/%2").arg(expected.dir().dirName(), expected.fileName());
+    WriteFile(copy, actual);
+    qWarning("%s differs from %s", qPrintable(expectedPath), qPrintable(QFileInfo(copy).absoluteFilePath()));
+    return false;
 }

@@ -39,5 +39,10 @@ public:
 };
 
 QByteArray ReadFile(const QString &path);
-QStringList DirectoryEntries(const QString &path); // hidden ones too, without . and ..
-void WriteFile(const QString &path, const QByteArray &bytes);
+QStringList DirectoryEntries(const QString &path);            // hidden ones too, without . and ..
+void WriteFile(const QString &path, const QByteArray &bytes); // makes the directory too
+
+// True when the file holds exactly these bytes. Otherwise the bytes go to
+// actual/<the file's folder>/<its name> in the working directory, for a look
+// with diff, and a warning names both.
+bool MatchesFile(const QString &expectedPath, const QByteArray &actual);

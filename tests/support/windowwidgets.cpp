@@ -2,20 +2,34 @@
 
 #include <QTest>
 
-QStringList Items(const QListWidget *list)
+namespace
 {
-    QStringList items;
-    for (int i = 0; i < list->count(); ++i)
-        items << list->item(i)->text();
-    return items;
+
+template <typename T> T *Find(MainWindow &window, const char *name)
+{
+    T *widget = window.findChild<T *>(QString::fromLatin1(name));
+    if (!widget)
+        qFatal("The window has no %s", name);
+    return widget;
 }
 
-QStringList Items(const QComboBox *combo)
+} // namespace
+
+WindowWidgets::WindowWidgets(MainWindow &window)
+    : profileList(Find<ProfileQListWidget>(window, "profileList")),
+      addUpdateButton(Find<QPushButton>(window, "addUpdateButton")),
+      removeProfileButton(Find<QPushButton>(window, "removeProfileButton")),
+      resolutionCombo(Find<QComboBox>(window, "resolutionCombo")),
+      addResolutionButton(Find<QPushButton>(window, "addResolutionButton")),
+      removeResolutionButton(Find<QPushButton>(window, "removeResolutionButton")),
+      pixelDensityCombo(Find<QComboBox>(window, "pixelDensityCombo")),
+      addPixelDensityButton(Find<QPushButton>(window, "addPixelDensityButton")),
+      removePixelDensityButton(Find<QPushButton>(window, "removePixelDensityButton")),
+      inputCombo(Find<QComboBox>(window, "inputCombo")),
+      argumentsEdit(Find<QLineEdit>(window, "argumentsEdit")),
+      helpButton(Find<QPushButton>(window, "helpButton")),
+      launchButton(Find<QPushButton>(window, "launchButton"))
 {
-    QStringList items;
-    for (int i = 0; i < combo->count(); ++i)
-        items << combo->itemText(i);
-    return items;
 }
 
 void WindowFixture::openWindow(const QByteArray &config)
@@ -24,6 +38,11 @@ void WindowFixture::openWindow(const QByteArray &config)
     data.reset(); // first, so it restores the environment before the next one changes it
     data = std::make_unique<TestDataDir>();
     data->writeUserConfig(config);
+    showWindow();
+}
+
+void WindowFixture::showWindow()
+{
     window = std::make_unique<MainWindow>();
     window->show();
     w = std::make_unique<WindowWidgets>(*window);

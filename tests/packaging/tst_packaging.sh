@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# Installs the build into a DESTDIR, builds the Debian package, starts the
+# launcher from both trees and validates the desktop entry and the metainfo.
+# Usage: tst_packaging.sh BUILD_DIR PACKAGING_DIR VERSION
+set -euo pipefail
+build=$1 packaging=$2 version=$3
+for tool in dpkg-deb desktop-file-validate appstreamcli; do
+    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+done
+work=$(mktemp -d)
+trap 'kill -KILL $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# check_run ROOT: the launcher on the PATH of ROOT, started from / on a fresh
+# data directory, finds its default file beside itself and saves it at SIGTERM.
+check_run() {
+    local data=$work/data-$RANDOM resources=$1/usr/lib/zelvane-launcher/Resources
+    mkdir -p "$data" && mkdir -m 700 "$data/run"
+    (cd / && exec env QT_QPA_PLATFORM=offscreen XDG_DATA_HOME="$data" XDG_RUNTIME_DIR="$data/run" \
+        "$1/usr/bin/zelvane-launcher" 2>"$data/err") &
+    for _ in $(seq 300); do
+        grep -qxF "GetFileName( 1 ): result= \"$resources/LauncherDefault.ini\" " "$data/err" && break
+        sleep 0.1
+    done
+    kill -TERM $! && wait $! || { cat "$data/err" >&2; fail "$1: no clean run"; }
+    diff <(grep '^"' "$resources/LauncherDefault.ini") <(grep '^"' "$data/Zelvane/Launcher.ini") >&2 \
+        || fail "$1: the saved file does not hold the default profiles"
+}
+
+DESTDIR=$work/installed cmake --install "$build" --prefix /usr >/dev/null || fail "cmake --install"
+[ "$(readlink "$work/installed/usr/bin/zelvane-launcher")" = ../lib/zelvane-launcher/bin/zelvane-launcher ] \
+    || fail "bin/zelvane-launcher is not a relative link"
+check_run "$work/installed"
+
+(cd "$build" && cpack -G DEB -B "$work/deb") >"$work/cpack.log" 2>&1 || { cat "$work/cpack.log"; fail "cpack"; }
+deb=$work/deb/zelvane-launcher_${version}_$(dpkg --print-architecture).deb
+[[ "$(dpkg-deb -f "$deb" Depends)" =~ libqt6widgets6 ]] || fail "Depends does not name libqt6widgets6"
+# The package holds what was installed, owned by root.
+diff <(cd "$work/installed" && find . -not -type d | sed 's|^\./||' | sort) \
+    <(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ && $2 == "root/root" { sub(/^\.\//, "", $6); print $6 }' | sort) >&2 \
+    || fail "the package's files differ from the installed ones"
+dpkg-deb -x "$deb" "$work/unpacked"
+check_run "$work/unpacked"
+
+desktop=$packaging/org.zelvane.Launcher.desktop
+! desktop-file-validate "$desktop" 2>&1 | grep -E ': (error|warning):' || fail "desktop-file-validate"
+appstreamcli validate --no-net "$packaging/org.zelvane.Launcher.metainfo.xml" >/dev/null || fail "appstreamcli"
+grep -qxF 'Exec=zelvane-launcher' "$desktop" || fail "the desktop entry does not start zelvane-launcher"
+[ -f "$work/installed/usr/share/icons/hicolor/scalable/apps/$(sed -n 's/^Icon=//p' "$desktop").svg" ] \
+    || fail "the desktop entry's icon is not installed"
+grep -qF "<release version=\"$version\"" "$packaging/org.zelvane.Launcher.metainfo.xml" \
+    || fail "the metainfo has no release $version"
+echo "ok: installed, packaged, started and validated"

@@ -1,0 +1,269 @@
+// The launcher as a process: one launcher per user, the quit signals, and
+// faults around its file (killed while saving, files it may not use). With
+// ZELVANE_STRESS set, the rows run their many rounds.
+#include "childprocess.h"
+#include "configio.h"
+#include "testenvironment.h"
+
+#include <QDir>
+#include <QRandomGenerator>
+#include <QThread>
+#include <QtTest>
+
+#include <csignal>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace
+{
+
+int Rounds(int fast, int stress)
+{
+    return qEnvironmentVariableIsSet("ZELVANE_STRESS") ? stress : fast;
+}
+
+const QString ShippedDefault = QStringLiteral("/../Resources/LauncherDefault.ini");
+
+// Hand-edited (comments, CR LF, an old version, loose blanks), so that a
+// save changes nearly every byte.
+QByteArray HandEdited(int profiles)
+{
+    QByteArray text = "# by hand\r\n$VERSION = 105\r\n[Input]\r\n\"Touch\"\t\" -touch\"\r\n[Profile]\r\n";
+    for (int i = 0; i < profiles; ++i)
+        text += "\"Profile " + QByteArray::number(i) + "\"\t\"  -id " + QByteArray::number(i) +
+                "   [Input] " + QByteArray::number(i % 2) + " -extra\"\r\n";
+    return text;
+}
+
+// A launcher with its window, once it answers a second start, which must
+// end at once, silently, without a window of its own.
+std::unique_ptr<ChildProcess> StartAnswering(const ChildEnvironment &env, const QStringList &prefix = {},
+                                             const QString &program = LauncherPath())
+{
+    auto launcher = StartWindow(env, 10000, program, prefix);
+    const ChildResult second = env.run(program);
+    return launcher && second.exitCode == 0 && second.standardError.isEmpty() ? std::move(launcher) : nullptr;
+}
+
+} // namespace
+
+class ProcessesTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void runs_data();
+    void runs();
+    void messagesAndCopies();
+    void burstsAndCrashes();
+    void stoppedInstance();
+    void killDuringSave();
+};
+
+void ProcessesTest::runs_data()
+{
+    QTest::addColumn<int>("number");          // the signal that ends the launcher
+    QTest::addColumn<QByteArray>("userFile"); // none when empty
+    QTest::addColumn<QList<int>>("modes");  // of the user's file, its folder and the default file (-1: none)
+    QTest::addColumn<bool>("unprivileged"); // run as a user whom file permissions bind
+    QTest::addColumn<int>("exitCode");
+    const QByteArray mine = HandEdited(3), outdated = "$VERSION\t102\n[Profile]\n\"Old\"\t\"\"\n";
+    const QList<int> usual{0644, 0755, 0644};
+    QTest::newRow("SIGTERM") << int(SIGTERM) << QByteArray() << usual << false << 0;
+    QTest::newRow("SIGINT") << int(SIGINT) << QByteArray() << usual << false << 0;
+    QTest::newRow("SIGHUP") << int(SIGHUP) << QByteArray() << usual << false << 0;
+    QTest::newRow("SIGHUP ignored when started") << 0 << QByteArray() << usual << false << 0;
+    QTest::newRow("SIGTERM during the out-of-date warning")
+        << int(SIGTERM) << outdated << usual << false << 0;
+    QTest::newRow("Launcher.ini mode 000") << int(SIGTERM) << mine << QList<int>{0, 0755, 0644} << true << 0;
+    QTest::newRow("Launcher.ini write-only")
+        << int(SIGTERM) << mine << QList<int>{0200, 0755, 0644} << true << 0;
+    QTest::newRow("out of date in a read-only folder") << int(SIGTERM) << mine + "$VERSION 102\n"
+                                                       << QList<int>{0644, 0555, 0644} << true << 0;
+    QTest::newRow("default unreadable")
+        << int(SIGTERM) << QByteArray() << QList<int>{0, 0755, 0} << true << 1;
+    QTest::newRow("default missing") << int(SIGTERM) << QByteArray() << QList<int>{0, 0755, -1} << false << 1;
+}
+
+// A launcher of its own (the default file beside it as the row says) ends
+// through the normal shutdown, which saves; with a file it cannot use it
+// leaves the file as it was and tells the user; without any configuration
+// it ends with status 1 and writes nothing.
+void ProcessesTest::runs()
+{
+    QFETCH(int, number);
+    QFETCH(QByteArray, userFile);
+    QFETCH(QList<int>, modes);
+    QFETCH(bool, unprivileged);
+    QFETCH(int, exitCode);
+    QTemporaryDir bundle;
+    const QString launcher = bundle.filePath(QStringLiteral("bin/zelvane-launcher"));
+    const QString defaultFile = bundle.filePath(QStringLiteral("Resources/LauncherDefault.ini"));
+    QVERIFY(QDir().mkpath(bundle.filePath(QStringLiteral("bin"))) && QFile::copy(LauncherPath(), launcher));
+    const QByteArray shipped = ReadFile(QCoreApplication::applicationDirPath() + ShippedDefault);
+    if (modes[2] >= 0)
+        WriteFile(defaultFile, shipped);
+    ChildEnvironment env;
+    const QString folder = QFileInfo(env.userConfigPath()).path();
+    if (!userFile.isEmpty())
+        WriteFile(env.userConfigPath(), userFile);
+    QStringList prefix;
+    if (!number)
+        prefix = QStringList{"sh", "-c", "trap '' HUP; exec \"$0\""};
+    if (unprivileged && ::geteuid() == 0) {
+        for (const QString &path : {env.dataHome(), env.runtimeDir(), folder, env.userConfigPath()})
+            ::chown(QFile::encodeName(path).constData(), 65534, 65534);
+        prefix = QStringList{"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"};
+    }
+    const QStringList paths{env.userConfigPath(), folder, defaultFile, bundle.path()};
+    for (int i = 0; i < 4; ++i)
+        ::chmod(QFile::encodeName(paths[i]).constData(), mode_t(i < 3 ? modes[i] : 0755));
+    const auto process =
+        unprivileged ? StartWindow(env, 10000, launcher, prefix) : StartAnswering(env, prefix, launcher);
+    QVERIFY(process);
+    // Only the lock file and the socket, out of reach of other users.
+    const QStringList entries = DirectoryEntries(env.runtimeDir());
+    QCOMPARE(entries.size(), 2);
+    for (const QString &entry : entries)
+        QCOMPARE(QFileInfo(env.runtimeDir() + u'/' + entry).permissions() & 0077, 0);
+    if (!number) { // ignored: the launcher goes on and answers
+        QVERIFY(process->signal(SIGHUP));
+        QCOMPARE(env.run(launcher).exitCode, 0);
+    }
+    QVERIFY(process->signal(number ? number : SIGTERM) && process->waitForFinished(10000));
+    ::chmod(QFile::encodeName(folder).constData(), 0755);
+    ::chmod(QFile::encodeName(env.userConfigPath()).constData(), 0644);
+    QCOMPARE(process->exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process->exitCode(), exitCode);
+    if (exitCode == 0) // (the fatal end leaves them, as a crash does)
+        QCOMPARE(DirectoryEntries(env.runtimeDir()), QStringList());
+    const bool refused = unprivileged && exitCode == 0;
+    QCOMPARE(process->readAllStandardError().count("Unable to save the configuration to " +
+                                                   env.userConfigPath().toUtf8() + " : "),
+             refused ? 1 : 0);
+    if (exitCode)
+        QCOMPARE(DirectoryEntries(env.dataHome()), QStringList());
+    else
+        QCOMPARE(ReadFile(env.userConfigPath()), refused ? userFile : SaveModel(LoadModel(shipped)));
+    if (userFile.startsWith("$VERSION\t102"))
+        QCOMPARE(ReadFile(folder + QStringLiteral("/Launcher.102.ini")), userFile);
+}
+
+// A later start hands its argument over and the window comes forward; a
+// copy of the launcher elsewhere is another application.
+void ProcessesTest::messagesAndCopies()
+{
+    ChildEnvironment env;
+    const auto first = env.start(HelperPath());
+    QVERIFY(WaitForLine(*first, QStringLiteral("primary"), 5000));
+    for (const QString &message : {QStringLiteral("hello wörld"), QString()}) {
+        QCOMPARE(env.run(HelperPath(), {message}).exitCode, 0);
+        QVERIFY(WaitForLine(*first, QStringLiteral("message %1 restored").arg(message), 5000));
+    }
+    QTemporaryDir bundle;
+    const QString copy = bundle.filePath(QStringLiteral("bin/zelvane-launcher"));
+    QVERIFY(QDir().mkpath(bundle.filePath(QStringLiteral("bin"))) && QFile::copy(LauncherPath(), copy));
+    QVERIFY(QFile::link(
+        QDir(QCoreApplication::applicationDirPath() + QStringLiteral("/../Resources")).canonicalPath(),
+        bundle.filePath(QStringLiteral("Resources"))));
+    const auto original = StartAnswering(env), other = StartAnswering(env, {}, copy);
+    QVERIFY(original && other && Quit(*original) && Quit(*other));
+}
+
+// Ten simultaneous starts build exactly one window; a launcher killed with
+// SIGKILL leaves its lock and socket, and the next start takes them over.
+void ProcessesTest::burstsAndCrashes()
+{
+    ChildEnvironment env;
+    for (int round = Rounds(2, 50); round > 0; --round) {
+        std::vector<std::unique_ptr<ChildProcess>> starts;
+        for (int i = 0; i < 10; ++i)
+            starts.push_back(env.start(LauncherPath()));
+        auto running = [&] {
+            return std::count_if(starts.begin(), starts.end(),
+                                 [](const auto &start) { return start->state() != QProcess::NotRunning; });
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(running() <= 1, 30000);
+        QCOMPARE(running(), 1);
+        for (const auto &start : starts) {
+            start->setReadChannel(QProcess::StandardError);
+            if (start->state() == QProcess::Running)
+                QVERIFY(WaitForLine(*start, UserFileLookup(env), 10000) && Quit(*start));
+            else
+                QVERIFY(start->exitCode() == 0 && !start->readAllStandardError().contains("GetFileName("));
+        }
+        QCOMPARE(DirectoryEntries(env.runtimeDir()), QStringList());
+    }
+    auto running = StartAnswering(env);
+    for (int round = Rounds(2, 20); round > 0; --round) {
+        QVERIFY(running && running->signal(SIGKILL) && running->waitForFinished(5000));
+        QCOMPARE(DirectoryEntries(env.runtimeDir()).size(), 2);
+        running = StartAnswering(env);
+    }
+    QVERIFY(running && Quit(*running));
+}
+
+// Starts that find the running launcher stopped give up and exit 1 without
+// a window; once it runs again it answers.
+void ProcessesTest::stoppedInstance()
+{
+    ChildEnvironment env;
+    const auto stuck = StartAnswering(env);
+    QVERIFY(stuck && stuck->signal(SIGSTOP));
+    std::vector<std::unique_ptr<ChildProcess>> waiting;
+    for (int i = Rounds(2, 5); i > 0; --i)
+        waiting.push_back(env.start(LauncherPath()));
+    for (const auto &start : waiting) {
+        QVERIFY(start->waitForFinished(15000));
+        QVERIFY(start->exitCode() == 1 && !start->readAllStandardError().contains("GetFileName("));
+    }
+    QVERIFY(stuck->signal(SIGCONT));
+    QCOMPARE(env.run(LauncherPath()).exitCode, 0);
+    QVERIFY(Quit(*stuck));
+}
+
+// SIGKILL at random moments after SIGTERM while a large file is saved: the
+// file always holds the previous or the new content. The only thing ever
+// left beside it is, rarely, a complete copy under the temporary name Qt
+// gives the file just before the rename.
+void ProcessesTest::killDuringSave()
+{
+    const QByteArray previous = HandEdited(10000), saved = SaveModel(LoadModel(previous));
+    ChildEnvironment env;
+    const QString folder = QFileInfo(env.userConfigPath()).path();
+    WriteFile(env.userConfigPath(), previous);
+    auto launcher = StartAnswering(env);
+    QElapsedTimer clock;
+    clock.start();
+    QVERIFY(launcher && Quit(*launcher));
+    const quint64 span = quint64(clock.nsecsElapsed() / 1000); // of an undisturbed save, in µs
+    QCOMPARE(ReadFile(env.userConfigPath()), saved);
+
+    QRandomGenerator random(20240606);
+    int before = 0, after = 0, copies = 0;
+    for (int kill = Rounds(4, 100); kill > 0; --kill) {
+        WriteFile(env.userConfigPath(), previous);
+        launcher = StartAnswering(env);
+        QVERIFY(launcher && launcher->signal(SIGTERM));
+        QThread::usleep(random.bounded(span));
+        launcher->signal(SIGKILL);
+        QVERIFY(launcher->waitForFinished(5000));
+        const QByteArray bytes = ReadFile(env.userConfigPath());
+        QVERIFY(bytes == previous || bytes == saved);
+        ++(bytes == saved ? after : before);
+        for (const QString &entry : DirectoryEntries(folder)) {
+            if (entry != QLatin1String("Launcher.ini")) {
+                QVERIFY2(entry.startsWith(QLatin1String("Launcher.ini.")), qPrintable(entry));
+                QCOMPARE(ReadFile(folder + u'/' + entry), saved);
+                QVERIFY(QFile::remove(folder + u'/' + entry));
+                ++copies;
+            }
+        }
+    }
+    qInfo("Kills before the rename: %d, after it: %d; copies left: %d", before, after, copies);
+    if (Rounds(false, true)) // enough kills to land on both sides of the rename
+        QVERIFY(before && after);
+}
+
+QTEST_GUILESS_MAIN(ProcessesTest)
+#include "tst_processes.moc"

@@ -1,0 +1,270 @@
+// The launcher window driven as a user drives it. Each folder of data/window
+// is one session: an optional Launcher.ini, the steps (setup, then "open",
+// then clicks, typing and the answers to the dialogs they bring up), the
+// transcript of what the user saw and the emulator received, and optionally
+// saved.ini, the exact Launcher.ini left after the window closed.
+// This program lives in its own bin/ directory: it puts a default file and a
+// recording emulator into the Resources beside it.
+#include "adddlg.h"
+#include "modalanswerer.h"
+#include "windowwidgets.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QInputDialog>
+#include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace
+{
+
+// Stands at the emulator's path and records its arguments, NUL-terminated.
+const QByteArray Recorder =
+    "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\0' \"$a\"; done > \"$RECORD_DIR/$$.part\"\n"
+    "mv \"$RECORD_DIR/$$.part\" \"$RECORD_DIR/$$.args\"\n";
+
+QString Resources()
+{
+    return QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../Resources"));
+}
+
+QString EmulatorPath()
+{
+    return Resources() + QStringLiteral("/Zelvane.app/Contents/MacOS/zelvane");
+}
+
+QString OnOff(const QWidget *widget)
+{
+    return widget->isEnabled() ? QStringLiteral(" on") : QStringLiteral(" off");
+}
+
+} // namespace
+
+class WindowTest : public QObject, WindowFixture
+{
+    Q_OBJECT
+
+public slots:
+    void Open(const QUrl &url) // the desktop's handler of file URLs
+    {
+        Log(QStringLiteral("url ") + url.toLocalFile());
+    }
+
+private slots:
+    void sessions_data();
+    void sessions();
+
+private:
+    void Run(const QString &step);
+    void Log(QString line);
+    void Flush();
+    ModalAnswerer::Answer Logged(const ModalAnswerer::Answer &answer, const QString &kind);
+
+    QString caseDir;
+    QStringList transcript;
+    std::unique_ptr<ModalAnswerer> answerer;
+    std::unique_ptr<MessageCapture> capture;
+    std::unique_ptr<QTemporaryDir> records;
+    int dialogsLogged = 0, messagesLogged = 0;
+    bool opening = false;
+};
+
+void WindowTest::Log(QString line)
+{
+    transcript << line.replace(data->path(), QStringLiteral("$DATA"))
+                      .replace(Resources(), QStringLiteral("$RES"))
+                      .replace(u'\n', QStringLiteral("\\n"));
+}
+
+// What came up since the last step: dialogs and messages, the file lookups
+// only while the window is built (the saves bring more of them).
+void WindowTest::Flush()
+{
+    for (; dialogsLogged < answerer->seen().size(); ++dialogsLogged) {
+        const SeenDialog &seen = answerer->seen()[dialogsLogged];
+        Log(QStringLiteral("dialog %1 | %2 | %3").arg(seen.title, seen.text, seen.buttons.join(u',')));
+    }
+    const QStringList messages = capture->messages();
+    for (; messagesLogged < messages.size(); ++messagesLogged) {
+        const QString &message = messages[messagesLogged];
+        if ((opening || !message.startsWith(QLatin1String("GetFileName("))) &&
+            !message.startsWith(QLatin1String("This plugin does not support"))) // offscreen's own
+            Log(QStringLiteral("message ") + message);
+    }
+}
+
+// An answer that first puts its dialog and what it offers in the transcript.
+ModalAnswerer::Answer WindowTest::Logged(const ModalAnswerer::Answer &answer, const QString &kind)
+{
+    return [=](QWidget *dialog) {
+        Flush();
+        if (auto *input = qobject_cast<QInputDialog *>(dialog))
+            Log(QStringLiteral("  offered '%1'").arg(input->textValue()));
+        answer(dialog);
+        if (auto *add = qobject_cast<AddDlg *>(dialog)) {
+            QStringList fields;
+            for (const AddDlgField &field : add->fields)
+                fields << field.label + u' ' + field.edit->text();
+            Log(QStringLiteral("  %1 | OK%2").arg(fields.join(QStringLiteral(" | ")), OnOff(add->okButton)));
+            if (add->isVisible())
+                add->reject();
+        }
+        Log(QStringLiteral("  answered ") + kind);
+    };
+}
+
+void WindowTest::Run(const QString &step)
+{
+    const QString word = step.section(u' ', 0, 0), rest = step.section(u' ', 1);
+    const QString path = data->path() + u'/' + rest.section(u' ', 0, 0);
+    const QString file = caseDir + u'/' + rest.section(u' ', -1);
+    if (word == QLatin1String("default")) {
+        WriteFile(Resources() + QStringLiteral("/LauncherDefault.ini"), ReadFile(file));
+    } else if (word == QLatin1String("write")) {
+        WriteFile(path, ReadFile(file));
+    } else if (word == QLatin1String("mkdir")) {
+        QVERIFY(QDir().mkpath(path));
+    } else if (word == QLatin1String("link")) {
+        QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+        QVERIFY(QFile::link(data->path() + u'/' + rest.section(u' ', 1), path));
+    } else if (word == QLatin1String("emulator")) {
+        QFile::remove(EmulatorPath());
+        if (rest != QLatin1String("missing"))
+            WriteFile(EmulatorPath(), Recorder);
+        QFile::setPermissions(EmulatorPath(), rest == QLatin1String("recording")
+                                                  ? QFile::ExeOwner | QFile::ReadOwner
+                                                  : QFile::ReadOwner);
+    } else if (word == QLatin1String("open")) {
+        opening = true;
+        showWindow();
+    } else if (word == QLatin1String("close")) {
+        closeWindow();
+    } else if (word == QLatin1String("select")) {
+        selectRow(rest.toInt());
+    } else if (word == QLatin1String("choose")) {
+        window->findChild<QComboBox *>(rest.section(u' ', 0, 0) + QStringLiteral("Combo"))
+            ->setCurrentIndex(rest.section(u' ', 1).toInt());
+    } else if (word == QLatin1String("type")) {
+        w->argumentsEdit->clear();
+        QTest::keyClicks(w->argumentsEdit, rest);
+    } else if (word == QLatin1String("click")) {
+        QTest::mouseClick(window->findChild<QPushButton *>(rest + QStringLiteral("Button")), Qt::LeftButton);
+    } else if (word == QLatin1String("limit")) { // the largest file it may write, as on a full disk
+        const rlimit limit = {rlim_t(rest.toLongLong()), RLIM_INFINITY};
+        QVERIFY(::setrlimit(RLIMIT_FSIZE, &limit) == 0);
+    } else if (word == QLatin1String("button")) {
+        answerer->add(Logged(ClickButton(rest), step));
+    } else if (word == QLatin1String("name")) {
+        answerer->add(Logged(EnterText(rest), step));
+    } else if (word == QLatin1String("reject")) {
+        answerer->add(Logged(Reject(), step));
+    } else if (word == QLatin1String("fill")) {
+        answerer->add(Logged(
+            [texts = rest.split(u'|')](QWidget *dialog) {
+                auto *add = static_cast<AddDlg *>(dialog);
+                for (int i = 0; i < texts.size(); ++i) {
+                    add->fields[i].edit->selectAll();
+                    QTest::keyClicks(add->fields[i].edit, texts[i]);
+                }
+                QTest::mouseClick(add->okButton, Qt::LeftButton);
+            },
+            step));
+    } else if (word == QLatin1String("state")) { // of what a user sees in the window
+        QString line = QStringLiteral("row %1, choices").arg(w->profileList->currentRow());
+        for (QComboBox *combo : {w->resolutionCombo, w->pixelDensityCombo, w->inputCombo})
+            line += u' ' + QString::number(combo->currentIndex());
+        line += QStringLiteral(", arguments '%1'").arg(w->argumentsEdit->text());
+        for (QPushButton *button : {w->addUpdateButton, w->removeProfileButton, w->removeResolutionButton,
+                                    w->removePixelDensityButton})
+            line += QStringLiteral(", ") + button->text() + OnOff(button);
+        Log(line);
+        QStringList items;
+        for (int i = 0; i < w->profileList->count(); ++i)
+            items << w->profileList->item(i)->text();
+        Log(QStringLiteral("  profiles ") + items.join(QStringLiteral(", ")));
+        for (QComboBox *combo : {w->resolutionCombo, w->pixelDensityCombo, w->inputCombo}) {
+            for (items.clear(); items.size() < combo->count();)
+                items << combo->itemText(int(items.size()));
+            Log(QStringLiteral("  ") + combo->objectName() + u' ' + items.join(QStringLiteral(", ")));
+        }
+    } else if (word == QLatin1String("recordings")) {
+        // Waits for that many emulators and takes their records away.
+        const QDir dir(records->path());
+        QTRY_COMPARE(dir.entryList({QStringLiteral("*.args")}).size(), rest.toInt());
+        for (const QString &name : dir.entryList({QStringLiteral("*.args")})) {
+            QList<QByteArray> words = ReadFile(dir.filePath(name)).split('\0');
+            words.removeLast(); // after the last terminator
+            Log(QStringLiteral("emulator ") + QString::fromUtf8(words.join(" | ")));
+            QFile::remove(dir.filePath(name));
+        }
+    } else if (word == QLatin1String("files")) {
+        for (const QString &entry : DirectoryEntries(path)) {
+            const QFileInfo info(path + u'/' + entry);
+            Log(QStringLiteral("file ") + entry + (info.isDir() ? QStringLiteral("/") : QString()) +
+                (info.isSymLink() ? QStringLiteral(" -> ") + info.symLinkTarget() : QString()));
+        }
+    } else if (word == QLatin1String("cat")) {
+        Log(QStringLiteral("content ") + QString::fromUtf8(ReadFile(path)));
+    } else {
+        QFAIL(qPrintable(QStringLiteral("Unknown step: ") + step));
+    }
+}
+
+void WindowTest::sessions_data()
+{
+    QTest::addColumn<QString>("dir");
+    const QDir sessions(QStringLiteral(ZELVANE_TEST_DATA "/window"));
+    for (const QString &name : sessions.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+        QTest::newRow(qPrintable(name)) << sessions.filePath(name);
+}
+
+void WindowTest::sessions()
+{
+    QFETCH(QString, dir);
+    caseDir = dir;
+    transcript.clear();
+    dialogsLogged = messagesLogged = 0;
+    data.reset(); // first, so it restores the environment before the next one changes it
+    data = std::make_unique<TestDataDir>();
+    records = std::make_unique<QTemporaryDir>();
+    qputenv("RECORD_DIR", records->path().toLocal8Bit());
+    Run(QStringLiteral("default ../LauncherDefault.ini"));
+    Run(QStringLiteral("emulator recording"));
+    if (QFile::exists(dir + QStringLiteral("/Launcher.ini")))
+        data->writeUserConfig(ReadFile(dir + QStringLiteral("/Launcher.ini")));
+    answerer = std::make_unique<ModalAnswerer>();
+    capture = std::make_unique<MessageCapture>();
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "Open");
+    for (const QByteArray &step : ReadFile(dir + QStringLiteral("/steps")).split('\n')) {
+        if (step.isEmpty() || step.startsWith('#'))
+            continue;
+        Log(QStringLiteral("> ") + QString::fromUtf8(step));
+        Run(QString::fromUtf8(step));
+        Flush();
+        opening = false;
+        if (QTest::currentTestFailed())
+            break;
+    }
+    closeWindow();
+    Flush();
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    const rlimit unlimited = {RLIM_INFINITY, RLIM_INFINITY};
+    ::setrlimit(RLIMIT_FSIZE, &unlimited);
+    capture.reset();
+    answerer.reset();
+    const bool saved = !QFile::exists(dir + QStringLiteral("/saved.ini")) ||
+                       MatchesFile(dir + QStringLiteral("/saved.ini"), data->readUserConfig());
+    QVERIFY(MatchesFile(dir + QStringLiteral("/transcript"), transcript.join(u'\n').toUtf8() + '\n') &&
+            saved);
+}
+
+int main(int argc, char **argv)
+{
+    std::signal(SIGXFSZ, SIG_IGN); // a write beyond the limit fails as on a full disk
+    QApplication app(argc, argv);
+    WindowTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "tst_window.moc"
