@@ -3,7 +3,8 @@
 // ZELVANE_STRESS set, the rows run their many rounds.
 #include "childprocess.h"
 #include "configio.h"
-#include "testenvironment.h"
+#include "modalanswerer.h"
+#include "windowwidgets.h"
 
 #include <QDir>
 #include <QRandomGenerator>
@@ -45,6 +46,21 @@ std::unique_ptr<ChildProcess> StartAnswering(const ChildEnvironment &env, const 
     return launcher && second.exitCode == 0 && second.standardError.isEmpty() ? std::move(launcher) : nullptr;
 }
 
+// Run as a child process: a window that stores a new profile "Kept", says
+// so, and waits to be killed.
+int RunEditingWindow(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    ModalAnswerer answerer({EnterText(QStringLiteral("Kept"))});
+    MainWindow window;
+    window.show();
+    const WindowWidgets w(window);
+    QTest::keyClicks(w.argumentsEdit, QStringLiteral(" -kept"));
+    QTest::mouseClick(w.addUpdateButton, Qt::LeftButton);
+    QTextStream(stdout) << "edited" << Qt::endl;
+    return app.exec();
+}
+
 } // namespace
 
 class ProcessesTest : public QObject
@@ -58,6 +74,7 @@ private slots:
     void burstsAndCrashes();
     void stoppedInstance();
     void killDuringSave();
+    void killAfterEdit();
 };
 
 void ProcessesTest::runs_data()
@@ -160,6 +177,16 @@ void ProcessesTest::messagesAndCopies()
         QCOMPARE(env.run(HelperPath(), {message}).exitCode, 0);
         QVERIFY(WaitForLine(*first, QStringLiteral("message %1 restored").arg(message), 5000));
     }
+    // A start made while the running one ends (and still saves) waits for
+    // it and carries on as the one instance.
+    QCOMPARE(env.run(HelperPath(), {QStringLiteral("end slowly")}).exitCode, 0);
+    QVERIFY(WaitForLine(*first, QStringLiteral("ending"), 5000));
+    const auto second = env.start(HelperPath(), {QStringLiteral("second")});
+    QVERIFY(WaitForLine(*second, QStringLiteral("primary"), 5000));
+    QVERIFY(first->waitForFinished(5000) && first->exitCode() == 0);
+    QCOMPARE(env.run(HelperPath(), {QStringLiteral("third")}).exitCode, 0);
+    QVERIFY(WaitForLine(*second, QStringLiteral("message third restored"), 2000));
+
     QTemporaryDir bundle;
     const QString copy = bundle.filePath(QStringLiteral("bin/zelvane-launcher"));
     QVERIFY(QDir().mkpath(bundle.filePath(QStringLiteral("bin"))) && QFile::copy(LauncherPath(), copy));
@@ -265,5 +292,24 @@ void ProcessesTest::killDuringSave()
         QVERIFY(before && after);
 }
 
-QTEST_GUILESS_MAIN(ProcessesTest)
+// An edit is written at once: a window killed right after it leaves it in
+// the file, which the next start reads.
+void ProcessesTest::killAfterEdit()
+{
+    ChildEnvironment env;
+    const auto child = env.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--edit")});
+    QVERIFY(WaitForLine(*child, QStringLiteral("edited"), 10000));
+    QVERIFY(child->signal(SIGKILL) && child->waitForFinished(5000));
+    const std::vector<Profile> profiles = LoadModel(ReadFile(env.userConfigPath())).profiles;
+    QVERIFY(!profiles.empty() && profiles.back().name == QLatin1String("Kept"));
+}
+
+int main(int argc, char **argv)
+{
+    if (argc > 1 && qstrcmp(argv[1], "--edit") == 0)
+        return RunEditingWindow(argc, argv);
+    QCoreApplication app(argc, argv);
+    ProcessesTest test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_processes.moc"

@@ -9,6 +9,7 @@
 #include "modalanswerer.h"
 #include "windowwidgets.h"
 
+#include <QClipboard>
 #include <QDesktopServices>
 #include <QDir>
 #include <QInputDialog>
@@ -117,7 +118,8 @@ ModalAnswerer::Answer WindowTest::Logged(const ModalAnswerer::Answer &answer, co
 
 void WindowTest::Run(const QString &step)
 {
-    const QString word = step.section(u' ', 0, 0), rest = step.section(u' ', 1);
+    const QString word = step.section(u' ', 0, 0);
+    const QString rest = step.section(u' ', 1).replace(QLatin1String("\\n"), QLatin1String("\n"));
     const QString path = data->path() + u'/' + rest.section(u' ', 0, 0);
     const QString file = caseDir + u'/' + rest.section(u' ', -1);
     if (word == QLatin1String("default")) {
@@ -149,6 +151,10 @@ void WindowTest::Run(const QString &step)
     } else if (word == QLatin1String("type")) {
         w->argumentsEdit->clear();
         QTest::keyClicks(w->argumentsEdit, rest);
+    } else if (word == QLatin1String("paste")) { // the clipboard keeps line breaks that typing cannot give
+        QGuiApplication::clipboard()->setText(rest);
+        w->argumentsEdit->selectAll();
+        QTest::keySequence(w->argumentsEdit, QKeySequence::Paste);
     } else if (word == QLatin1String("click")) {
         QTest::mouseClick(window->findChild<QPushButton *>(rest + QStringLiteral("Button")), Qt::LeftButton);
     } else if (word == QLatin1String("limit")) { // the largest file it may write, as on a full disk
