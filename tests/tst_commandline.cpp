@@ -1,12 +1,9 @@
-// The options as real processes with no display; the Launch button's tooltip and failure box in the window.
+// The options as real processes with no display.
 #include "childprocess.h"
-#include "modalanswerer.h"
-#include "windowwidgets.h"
+#include "testenvironment.h"
 
-#include <QHelpEvent>
 #include <QRegularExpression>
 #include <QTest>
-#include <QTextDocumentFragment>
 
 namespace
 {
@@ -48,7 +45,7 @@ bool Matches(const QString &text, const QString &pattern)
 
 } // namespace
 
-class CommandLineTest : public QObject, WindowFixture
+class CommandLineTest : public QObject
 {
     Q_OBJECT
 
@@ -74,7 +71,6 @@ private slots:
         launcher = top + "/bin/zelvane-launcher";
         Install(launcher, ReadFile(QCoreApplication::applicationDirPath() + "/../../bin/zelvane-launcher"));
         Install(top + "/Resources/LauncherDefault.ini", Data("default.ini"), false);
-        Install(QCoreApplication::applicationDirPath() + "/.." + Emulator, Recorder);
         QVERIFY(openLauncher = StartWindow(env, 5000, launcher));
         for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) // the options need none
             qunsetenv(name);
@@ -125,38 +121,7 @@ private slots:
             QProcess::execute("/bin/sh", {"-c", outcome[1]});
         QCOMPARE(TakeRecording(recorded == "none" ? 0 : 5000), recorded.split(u' ', Qt::SkipEmptyParts));
     }
-
-    // Whatever the window shows, a shell running the Launch button's tooltip runs what Launch runs.
-    void tooltipAndFailureBox()
-    {
-        openWindow(Data("user.ini"));
-        const auto check = [this](const QString &expected) {
-            QHelpEvent event(QEvent::ToolTip, QPoint(2, 2), w->launchButton->mapToGlobal(QPoint(2, 2)));
-            QCoreApplication::sendEvent(w->launchButton, &event);
-            const QString toolTip = QTextDocumentFragment::fromHtml(w->launchButton->toolTip()).toPlainText();
-            QProcess::execute("/bin/sh", {"-c", toolTip});
-            QCOMPARE(TakeRecording().join(u'|'), expected);
-            QTest::mouseClick(w->launchButton, Qt::LeftButton);
-            QCOMPARE(TakeRecording(5000).join(u'|'), expected);
-        };
-        selectRow(1);
-        check("-windowsize|480x800|-ppi|240|-touch|-title|it's|$HOME|a\\b|*;|&");
-        w->argumentsEdit->clear();
-        QTest::keyClicks(w->argumentsEdit, "-name \"\"\"it's\"\"\" \"two  words\" $x <b>&lt;");
-        w->resolutionCombo->setCurrentIndex(0);
-        check("-ppi|240|-touch|-name|\"it's\"|two  words|$x|<b>&lt;");
-
-        const QString emulator = QDir::cleanPath(QCoreApplication::applicationDirPath() + "/.." + Emulator);
-        QFile::remove(emulator);
-        ModalAnswerer answerer({ClickButton("OK")});
-        QTest::mouseClick(w->launchButton, Qt::LeftButton);
-        Install(emulator, Recorder);
-        QCOMPARE(answerer.seen().value(0).text + '\n' + answerer.seen().value(0).informativeText,
-                 "Failed to start Zelvane Emulator!\nThe emulator " + emulator +
-                     " could not be started: No such file or directory.");
-        closeWindow();
-    }
 };
 
-QTEST_MAIN(CommandLineTest)
+QTEST_GUILESS_MAIN(CommandLineTest)
 #include "tst_commandline.moc"

@@ -12,8 +12,11 @@
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QDir>
+#include <QHelpEvent>
 #include <QInputDialog>
+#include <QProcess>
 #include <QTest>
+#include <QTextDocumentFragment>
 
 #include <csignal>
 #include <sys/resource.h>
@@ -85,7 +88,9 @@ void WindowTest::Flush()
 {
     for (; dialogsLogged < answerer->seen().size(); ++dialogsLogged) {
         const SeenDialog &seen = answerer->seen()[dialogsLogged];
-        Log(QStringLiteral("dialog %1 | %2 | %3").arg(seen.title, seen.text, seen.buttons.join(u',')));
+        const QString more =
+            seen.informativeText.isEmpty() ? QString() : QStringLiteral(" / ") + seen.informativeText;
+        Log(QStringLiteral("dialog %1 | %2 | %3").arg(seen.title, seen.text + more, seen.buttons.join(u',')));
     }
     const QStringList messages = capture->messages();
     for (; messagesLogged < messages.size(); ++messagesLogged) {
@@ -157,6 +162,12 @@ void WindowTest::Run(const QString &step)
         QTest::keySequence(w->argumentsEdit, QKeySequence::Paste);
     } else if (word == QLatin1String("click")) {
         QTest::mouseClick(window->findChild<QPushButton *>(rest + QStringLiteral("Button")), Qt::LeftButton);
+    } else if (word == QLatin1String("tooltip")) { // Launch's, run by a shell as a user may copy it
+        QHelpEvent event(QEvent::ToolTip, QPoint(2, 2), w->launchButton->mapToGlobal(QPoint(2, 2)));
+        QCoreApplication::sendEvent(w->launchButton, &event);
+        const QString command = QTextDocumentFragment::fromHtml(w->launchButton->toolTip()).toPlainText();
+        Log(QStringLiteral("tooltip ") + command);
+        QProcess::execute(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), command});
     } else if (word == QLatin1String("limit")) { // the largest file it may write, as on a full disk
         const rlimit limit = {rlim_t(rest.toLongLong()), RLIM_INFINITY};
         QVERIFY(::setrlimit(RLIMIT_FSIZE, &limit) == 0);
