@@ -4,7 +4,7 @@
 # Usage: tst_packaging.sh BUILD_DIR PACKAGING_DIR VERSION
 set -euo pipefail
 build=$1 packaging=$2 version=$3
-for tool in dpkg-deb desktop-file-validate appstreamcli; do
+for tool in dpkg-deb desktop-file-validate appstreamcli man; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 work=$(mktemp -d)
@@ -31,10 +31,22 @@ DESTDIR=$work/installed cmake --install "$build" --prefix /usr >/dev/null || fai
 [ "$(readlink "$work/installed/usr/bin/zelvane-launcher")" = ../lib/zelvane-launcher/bin/zelvane-launcher ] \
     || fail "bin/zelvane-launcher is not a relative link"
 check_run "$work/installed"
+# The options need no display, write nothing and run what the package ships.
+line=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_DATA_HOME="$work/none" \
+    "$work/installed/usr/bin/zelvane-launcher" --launch Default --dry-run) || fail "--dry-run"
+[[ $line == "$work/installed/usr/lib/zelvane-launcher/Resources/Zelvane.app/Contents/MacOS/zelvane"* ]] \
+    && [ ! -e "$work/none" ] || fail "--dry-run printed: $line"
+share=$work/installed/usr/share
+[ -z "$(man --warnings -l "$share/man/man1/zelvane-launcher.1.gz" 2>&1 >/dev/null)" ] || fail "man page warnings"
+bash -c "source '$share/bash-completion/completions/zelvane-launcher' && complete -p zelvane-launcher" \
+    >/dev/null || fail "bash completion"
+[ -f "$work/installed/usr/lib/zelvane-launcher/Resources/translations/zelvane-launcher_de.qm" ] \
+    || fail "no German translation installed"
 
 (cd "$build" && cpack -G DEB -B "$work/deb") >"$work/cpack.log" 2>&1 || { cat "$work/cpack.log"; fail "cpack"; }
 deb=$work/deb/zelvane-launcher_${version}_$(dpkg --print-architecture).deb
-[[ "$(dpkg-deb -f "$deb" Depends)" =~ libqt6widgets6 ]] || fail "Depends does not name libqt6widgets6"
+[[ "$(dpkg-deb -f "$deb" Depends)" =~ libqt6widgets6.*qt6-translations-l10n|qt6-translations-l10n.*libqt6widgets6 ]] \
+    || fail "Depends does not name libqt6widgets6 and qt6-translations-l10n"
 # The package holds what was installed, owned by root.
 diff <(cd "$work/installed" && find . -not -type d | sed 's|^\./||' | sort) \
     <(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ && $2 == "root/root" { sub(/^\.\//, "", $6); print $6 }' | sort) >&2 \
@@ -45,7 +57,8 @@ check_run "$work/unpacked"
 desktop=$packaging/org.zelvane.Launcher.desktop
 ! desktop-file-validate "$desktop" 2>&1 | grep -E ': (error|warning):' || fail "desktop-file-validate"
 appstreamcli validate --no-net "$packaging/org.zelvane.Launcher.metainfo.xml" >/dev/null || fail "appstreamcli"
-grep -qxF 'Exec=zelvane-launcher' "$desktop" || fail "the desktop entry does not start zelvane-launcher"
+grep -qxF 'Exec=zelvane-launcher' "$desktop" && grep -qxF 'StartupWMClass=zelvane-launcher' "$desktop" \
+    || fail "the desktop entry does not start zelvane-launcher, whose windows' class is its name"
 [ -f "$work/installed/usr/share/icons/hicolor/scalable/apps/$(sed -n 's/^Icon=//p' "$desktop").svg" ] \
     || fail "the desktop entry's icon is not installed"
 grep -qF "<release version=\"$version\"" "$packaging/org.zelvane.Launcher.metainfo.xml" \
