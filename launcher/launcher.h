@@ -40,8 +40,8 @@ public slots:
     void OnHelp();
     void OnLaunch();
 
-private:
 protected:
+    // Fills in the Launch button's tooltip when it is asked for.
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
