@@ -66,7 +66,6 @@ bool QuitSignals::Received()
 
 QuitSignals::QuitSignals()
 {
-    signalReceived = false;
     if (!OpenPipe(pipeFds)) {
         qWarning("Cannot create the signal pipe: SIGTERM, SIGINT and SIGHUP end the launcher unsaved");
         return;
@@ -91,6 +90,7 @@ QuitSignals::QuitSignals()
 
 QuitSignals::~QuitSignals()
 {
+    signalReceived = false;
     if (pipeFds[0] < 0)
         return;
     for (int i = 0; i < 3; ++i)

@@ -7,6 +7,7 @@
 // recording emulator into the Resources beside it.
 #include "adddlg.h"
 #include "modalanswerer.h"
+#include "quitsignals.h"
 #include "windowwidgets.h"
 
 #include <QClipboard>
@@ -71,6 +72,7 @@ private:
     std::unique_ptr<ModalAnswerer> answerer;
     std::unique_ptr<MessageCapture> capture;
     std::unique_ptr<QTemporaryDir> records;
+    std::unique_ptr<QuitSignals> quitSignals;
     int dialogsLogged = 0, messagesLogged = 0;
     bool opening = false;
 };
@@ -168,6 +170,10 @@ void WindowTest::Run(const QString &step)
         const QString command = QTextDocumentFragment::fromHtml(w->launchButton->toolTip()).toPlainText();
         Log(QStringLiteral("tooltip ") + command);
         QProcess::execute(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), command});
+    } else if (word == QLatin1String("sigterm")) { // as the desktop sends it at logout
+        quitSignals = std::make_unique<QuitSignals>();
+        ::raise(SIGTERM);
+        QCoreApplication::processEvents();
     } else if (word == QLatin1String("limit")) { // the largest file it may write, as on a full disk
         const rlimit limit = {rlim_t(rest.toLongLong()), RLIM_INFINITY};
         QVERIFY(::setrlimit(RLIMIT_FSIZE, &limit) == 0);
@@ -271,6 +277,7 @@ void WindowTest::sessions()
     ::setrlimit(RLIMIT_FSIZE, &unlimited);
     capture.reset();
     answerer.reset();
+    quitSignals.reset();
     const bool saved = !QFile::exists(dir + QStringLiteral("/saved.ini")) ||
                        MatchesFile(dir + QStringLiteral("/saved.ini"), data->readUserConfig());
     QVERIFY(MatchesFile(dir + QStringLiteral("/transcript"), transcript.join(u'\n').toUtf8() + '\n') &&
