@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QHelpEvent>
 #include <QInputDialog>
+#include <QLabel>
 #include <QProcess>
 #include <QTest>
 #include <QTextDocumentFragment>
@@ -211,6 +212,18 @@ void WindowTest::Run(const QString &step)
             for (items.clear(); items.size() < combo->count();)
                 items << combo->itemText(int(items.size()));
             Log(QStringLiteral("  ") + combo->objectName() + u' ' + items.join(QStringLiteral(", ")));
+        }
+    } else if (word == QLatin1String("layout")) { // the placement the eye sees
+        const auto x = [this](const QWidget *widget) { return widget->mapTo(window.get(), QPoint()).x(); };
+        for (const QLabel *label : window->findChildren<QLabel *>()) {
+            if (label->buddy() == w->resolutionCombo)
+                Log(QStringLiteral("gap after the list %1")
+                        .arg(x(label) - x(w->profileList) - w->profileList->width()));
+        }
+        for (const QWidget *combo : {w->resolutionCombo, w->pixelDensityCombo}) {
+            const QWidget *add = combo->parentWidget()->childAt(combo->x(), combo->y() + combo->height() + 8);
+            Log(combo->objectName() + QStringLiteral(" above ") +
+                (add ? add->objectName() : QStringLiteral("nothing")));
         }
     } else if (word == QLatin1String("recordings")) {
         // Waits for that many emulators and takes their records away.
