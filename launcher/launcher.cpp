@@ -7,7 +7,6 @@
 #include "profilelistwidget.h"
 #include "quitsignals.h"
 
-#include <QBuffer>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFile>
