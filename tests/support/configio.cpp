@@ -15,7 +15,7 @@ ConfigText ReadConfigBytes(const QByteArray &bytes)
 ConfigModel LoadModel(const QByteArray &bytes)
 {
     ConfigText text = ReadConfigBytes(bytes);
-    ConfigModel model{text.version, std::move(text.categories), {}};
+    ConfigModel model{std::move(text.categories), {}};
     model.profiles = CompleteModel(model.categories);
     return model;
 }
@@ -23,11 +23,5 @@ ConfigModel LoadModel(const QByteArray &bytes)
 QByteArray SaveModel(ConfigModel model)
 {
     StageProfiles(model.categories, model.profiles);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly | QIODevice::Text);
-    QTextStream out(&buffer);
-    WriteConfig(out, model.categories);
-    out.flush();
-    return bytes;
+    return ConfigFileBytes(model.categories);
 }

@@ -1,16 +1,8 @@
 #pragma once
 
-#include "configformat.h"
+#include "configfile.h"
 
 #include <QByteArray>
-
-// A configuration model as loaded from bytes and saved back, through a
-// QBuffer in text mode as the launcher does with its file.
-struct ConfigModel {
-    int version = 0;
-    std::vector<OptionCategory> categories = NewCategories();
-    std::vector<Profile> profiles;
-};
 
 // The fixed start of every saved file, up to the first section.
 inline constexpr char SavedFileHeader[] =
@@ -24,6 +16,8 @@ inline constexpr char SavedFileHeader[] =
     "$VERSION\t106\n"
     "\n";
 
+// A configuration model as loaded from bytes and saved back, as the
+// launcher reads and writes its file.
 ConfigText ReadConfigBytes(const QByteArray &bytes);
 ConfigModel LoadModel(const QByteArray &bytes);
 QByteArray SaveModel(ConfigModel model);
