@@ -92,7 +92,6 @@ void MainWindow::ShowProfileMenu(const QPoint &position)
         QAction *entry = menu->addAction(
             tr(item.text), this, [this, row, action = item.action] { RunProfileAction(action, row); });
         entry->setShortcuts(item.keys);
-        entry->setShortcutContext(Qt::WidgetShortcut);
         entry->setEnabled(ProfileActionApplies(item.action, row, int(profiles.size())));
     }
     menu->popup(profileList->viewport()->mapToGlobal(position));

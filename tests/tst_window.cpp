@@ -203,7 +203,7 @@ void WindowTest::Run(const QString &step)
         static SingleClickStyle style;
         w->profileList->setStyle(&style);
     } else if (word == QLatin1String("menu") || word == QLatin1String("pick")) { // the open popup menu
-        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        const QPointer<QMenu> menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
         QVERIFY(menu);
         QAccessibleInterface *node = QAccessible::queryAccessibleInterface(menu);
         QStringList items;
@@ -213,7 +213,9 @@ void WindowTest::Run(const QString &step)
             if (word == QLatin1String("pick") && name == rest)
                 QTest::mouseClick(menu, Qt::LeftButton, {},
                                   menu->actionGeometry(menu->actions()[i]).center());
-            else if (!name.isEmpty())
+            else if (name.isEmpty())
+                items << QStringLiteral("-");
+            else
                 items << name + QStringLiteral(" (") + item->text(QAccessible::Accelerator) + u')' +
                              (item->state().disabled ? QStringLiteral(" off") : QString());
         }
@@ -221,16 +223,17 @@ void WindowTest::Run(const QString &step)
             Log(QStringLiteral("menu ") + items.join(QStringLiteral(" | ")));
         else if (rest.isEmpty())
             QTest::keyClick(menu, Qt::Key_Escape);
+        if (!menu || !menu->isVisible()) // a closed menu leaves nothing behind
+            QTRY_VERIFY(!window->findChild<QMenu *>());
     } else if (word == QLatin1String("clipboard")) { // run by a shell as a user may paste it
         const QString command = QGuiApplication::clipboard()->text();
         Log(QStringLiteral("clipboard ") + command);
         QProcess::execute(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), command});
     } else if (word == QLatin1String("saved")) { // the user file's profile lines as they are now
-        const QString text = QString::fromUtf8(data->readUserConfig());
-        for (const QString &line : text.mid(text.indexOf(QLatin1String("[Profile]\n")))
-                                       .section(QLatin1String("\n\n"), 0, 0)
-                                       .split(u'\n'))
-            Log(QStringLiteral("  ") + line);
+        const QStringList lines = QString::fromUtf8(data->readUserConfig()).split(u'\n');
+        for (qsizetype i = lines.indexOf(QLatin1String("[Profile]")) + 1; lines.value(i).startsWith(u'"');
+             ++i)
+            Log(QStringLiteral("  ") + lines[i]);
     } else if (word == QLatin1String("tooltip")) { // Launch's, run by a shell as a user may copy it
         QHelpEvent event(QEvent::ToolTip, QPoint(2, 2), w->launchButton->mapToGlobal(QPoint(2, 2)));
         QCoreApplication::sendEvent(w->launchButton, &event);
