@@ -120,6 +120,7 @@ QGridLayout *MainWindow::CreateProfileGrid()
     profileList->setCurrentRow(0);
     // Connected only now, so filling the list runs no slot.
     connect(profileList, &QListWidget::currentRowChanged, this, &MainWindow::OnProfileChanged);
+    SetUpProfileListActions();
     grid->addWidget(profileList, 0, 0, 1, -1);
 
     addUpdateButton = new QPushButton(tr("Add"));

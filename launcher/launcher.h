@@ -4,8 +4,10 @@
 #include "knownfile.h"
 
 #include <QMainWindow>
+#include <functional>
 #include <vector>
 
+enum class ProfileAction;
 struct LaunchCommand;
 class ProfileQListWidget;
 class QFormLayout;
@@ -67,9 +69,23 @@ private:
 
     // Launching: launching.cpp
     LaunchCommand GetWindowLaunchCommand() const;
+    void StartEmulator(const LaunchCommand &command);
 
     // Profiles: profileediting.cpp
     void CopyWindowToProfile(Profile &profile);
+    QString AskProfileName(const QString &title, const QString &label, QString name = QString(),
+                           const std::function<bool(const QString &)> &taken = {});
+    int FindProfile(const QString &name) const;
+
+    // The profile list's menu and keys: profileactions.cpp
+    void SetUpProfileListActions();
+    void ShowProfileMenu(const QPoint &position);
+    void RunProfileAction(ProfileAction action, int row);
+    LaunchCommand GetProfileLaunchCommand(int row) const;
+    void RenameProfile(int row);
+    void DuplicateProfile(int row);
+    void MoveProfile(int row, int to);
+    void SelectRowKeepingChoices(int row);
 
     // Options: optionediting.cpp
     bool RemoveOption(int category);

@@ -26,7 +26,11 @@ LaunchCommand MainWindow::GetWindowLaunchCommand() const
 
 void MainWindow::OnLaunch()
 {
-    const LaunchCommand command = GetWindowLaunchCommand();
+    StartEmulator(GetWindowLaunchCommand());
+}
+
+void MainWindow::StartEmulator(const LaunchCommand &command)
+{
     QString reason;
     if (StartDetached(command, &reason))
         return;

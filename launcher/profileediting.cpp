@@ -22,27 +22,6 @@ QString AddProfileTitle()
     return MainWindow::tr("Add Profile");
 }
 
-// Asks for the name of a new profile; empty when the user cancels or enters
-// nothing. A name that Launcher.ini cannot keep is explained and offered
-// again for correction.
-QString AskProfileName(QWidget *parent)
-{
-    QString name;
-    for (;;) {
-        QInputDialog dialog(parent);
-        dialog.setWindowTitle(AddProfileTitle());
-        dialog.setLabelText(MainWindow::tr("Enter the name for the new profile"));
-        dialog.setTextValue(name);
-        if (RunModal(dialog) != QDialog::Accepted || dialog.textValue().isEmpty())
-            return QString();
-        name = dialog.textValue();
-        UnstorableText problem;
-        if (CanStoreName(name, &problem))
-            return name;
-        ShowMessage(parent, QMessageBox::Warning, AddProfileTitle(), NameRefusal(problem));
-    }
-}
-
 } // namespace
 
 void MainWindow::OnAddUpdateProfile()
@@ -63,12 +42,11 @@ void MainWindow::OnAddUpdateProfile()
         return;
     }
     for (;;) {
-        const QString name = AskProfileName(this);
+        const QString name = AskProfileName(AddProfileTitle(), tr("Enter the name for the new profile"));
         if (name.isEmpty())
             return;
-        const auto found = std::find_if(profiles.begin(), profiles.end(),
-                                        [&name](const Profile &profile) { return profile.name == name; });
-        if (found == profiles.end()) {
+        const int found = FindProfile(name);
+        if (found < 0) {
             Profile profile;
             profile.name = name;
             CopyWindowToProfile(profile);
@@ -81,8 +59,8 @@ void MainWindow::OnAddUpdateProfile()
         if (ShowMessage(this, QMessageBox::Question, AddProfileTitle(),
                         tr("This profile already exists. Do you want to replace it?"),
                         QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok) {
-            CopyWindowToProfile(*found);
-            profileList->setCurrentRow(int(found - profiles.begin()));
+            CopyWindowToProfile(profiles[found]);
+            profileList->setCurrentRow(found);
             // Replacing profile 0 changes no row, yet the window now equals it.
             UpdateAddUpdateButton();
             SaveConfig();
@@ -104,6 +82,40 @@ void MainWindow::OnRemoveProfile()
     delete profileList->takeItem(row);
     profileList->setCurrentRow(0);
     SaveConfig();
+}
+
+// Asks for a profile's name, offering name; empty when the user cancels or
+// enters nothing. A name that Launcher.ini cannot keep, or that taken refuses,
+// is explained and offered again for correction.
+QString MainWindow::AskProfileName(const QString &title, const QString &label, QString name,
+                                   const std::function<bool(const QString &)> &taken)
+{
+    for (;;) {
+        QInputDialog dialog(this);
+        dialog.setWindowTitle(title);
+        dialog.setLabelText(label);
+        dialog.setTextValue(name);
+        if (RunModal(dialog) != QDialog::Accepted || dialog.textValue().isEmpty())
+            return QString();
+        name = dialog.textValue();
+        UnstorableText problem;
+        if (!CanStoreName(name, &problem))
+            ShowMessage(this, QMessageBox::Warning, title, NameRefusal(problem));
+        else if (taken && taken(name))
+            ShowMessage(
+                this, QMessageBox::Warning, title,
+                tr("Another profile is already called \"%1\". Please choose another name.").arg(name));
+        else
+            return name;
+    }
+}
+
+// The first profile of that name, or -1.
+int MainWindow::FindProfile(const QString &name) const
+{
+    const auto found = std::find_if(profiles.begin(), profiles.end(),
+                                    [&name](const Profile &profile) { return profile.name == name; });
+    return found == profiles.end() ? -1 : int(found - profiles.begin());
 }
 
 void MainWindow::CopyWindowToProfile(Profile &profile)

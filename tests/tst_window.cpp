@@ -10,13 +10,16 @@
 #include "quitsignals.h"
 #include "windowwidgets.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QDir>
 #include <QHelpEvent>
 #include <QInputDialog>
 #include <QLabel>
+#include <QMenu>
 #include <QProcess>
+#include <QProxyStyle>
 #include <QTest>
 #include <QTextDocumentFragment>
 
@@ -45,6 +48,19 @@ QString OnOff(const QWidget *widget)
 {
     return widget->isEnabled() ? QStringLiteral(" on") : QStringLiteral(" off");
 }
+
+// A style under which a single click activates an item, as some desktops set.
+class SingleClickStyle : public QProxyStyle
+{
+public:
+    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+                  QStyleHintReturn *data) const override
+    {
+        return hint == SH_ItemView_ActivateItemOnSingleClick
+                   ? 1
+                   : QProxyStyle::styleHint(hint, option, widget, data);
+    }
+};
 
 } // namespace
 
@@ -165,6 +181,59 @@ void WindowTest::Run(const QString &step)
         QTest::keySequence(w->argumentsEdit, QKeySequence::Paste);
     } else if (word == QLatin1String("click")) {
         QTest::mouseClick(window->findChild<QPushButton *>(rest + QStringLiteral("Button")), Qt::LeftButton);
+    } else if (word == QLatin1String("key")) { // on a control that has the focus
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QWidget *target = window->findChild<QWidget *>(rest.section(u' ', 0, 0));
+        target->setFocus();
+        QTest::keySequence(target, QKeySequence::fromString(rest.section(u' ', 1)));
+    } else if (word == QLatin1String("rightclick") || word == QLatin1String("doubleclick")) {
+        QListWidget *list = w->profileList;
+        const QPoint at = list->visualItemRect(list->item(rest.toInt())).center();
+        if (word == QLatin1String("doubleclick")) {
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at); // the events a desktop sends
+            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+            QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, at);
+        } else { // with the context menu event the desktop sends
+            QTest::mouseClick(list->viewport(), Qt::RightButton, {}, at);
+            QContextMenuEvent event(QContextMenuEvent::Mouse, at, list->viewport()->mapToGlobal(at));
+            QCoreApplication::sendEvent(list->viewport(), &event);
+        }
+    } else if (word == QLatin1String("singleclickstyle")) {
+        static SingleClickStyle style;
+        w->profileList->setStyle(&style);
+    } else if (word == QLatin1String("menu") || word == QLatin1String("pick")) { // the open popup menu
+        const QPointer<QMenu> menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        QAccessibleInterface *node = QAccessible::queryAccessibleInterface(menu);
+        QStringList items;
+        for (int i = 0; i < node->childCount(); ++i) {
+            QAccessibleInterface *item = node->child(i);
+            const QString name = item->text(QAccessible::Name);
+            if (word == QLatin1String("pick") && name == rest)
+                QTest::mouseClick(menu, Qt::LeftButton, {},
+                                  menu->actionGeometry(menu->actions()[i]).center());
+            else if (name.isEmpty())
+                items << QStringLiteral("-");
+            else
+                items << name + QStringLiteral(" (") + item->text(QAccessible::Accelerator) + u')' +
+                             (item->state().disabled ? QStringLiteral(" off") : QString());
+        }
+        if (word == QLatin1String("menu"))
+            Log(QStringLiteral("menu ") + items.join(QStringLiteral(" | ")));
+        else if (rest.isEmpty())
+            QTest::keyClick(menu, Qt::Key_Escape);
+        if (!menu || !menu->isVisible()) // a closed menu leaves nothing behind
+            QTRY_VERIFY(!window->findChild<QMenu *>());
+    } else if (word == QLatin1String("clipboard")) { // run by a shell as a user may paste it
+        const QString command = QGuiApplication::clipboard()->text();
+        Log(QStringLiteral("clipboard ") + command);
+        QProcess::execute(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), command});
+    } else if (word == QLatin1String("saved")) { // the user file's profile lines as they are now
+        const QStringList lines = QString::fromUtf8(data->readUserConfig()).split(u'\n');
+        for (qsizetype i = lines.indexOf(QLatin1String("[Profile]")) + 1; lines.value(i).startsWith(u'"');
+             ++i)
+            Log(QStringLiteral("  ") + lines[i]);
     } else if (word == QLatin1String("tooltip")) { // Launch's, run by a shell as a user may copy it
         QHelpEvent event(QEvent::ToolTip, QPoint(2, 2), w->launchButton->mapToGlobal(QPoint(2, 2)));
         QCoreApplication::sendEvent(w->launchButton, &event);
@@ -228,6 +297,8 @@ void WindowTest::Run(const QString &step)
     } else if (word == QLatin1String("recordings")) {
         // Waits for that many emulators and takes their records away.
         const QDir dir(records->path());
+        if (rest.toInt() == 0)
+            QTest::qWait(300); // time enough for one wrongly started to record
         QTRY_COMPARE(dir.entryList({QStringLiteral("*.args")}).size(), rest.toInt());
         for (const QString &name : dir.entryList({QStringLiteral("*.args")})) {
             QList<QByteArray> words = ReadFile(dir.filePath(name)).split('\0');

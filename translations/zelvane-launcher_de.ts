@@ -392,5 +392,49 @@ Entfernen Sie es, um das Profil zu speichern; Starten verwendet die Argumente we
         <source>The file on disk is not the one the launcher last read or wrote, and it could not be kept as %1 (%2), so it was not replaced.</source>
         <translation>Die Datei auf dem Datenträger ist nicht die, die der Launcher zuletzt gelesen oder geschrieben hat, und sie konnte nicht als %1 aufbewahrt werden (%2); daher wurde sie nicht ersetzt.</translation>
     </message>
+    <message>
+        <source>Another profile is already called &quot;%1&quot;. Please choose another name.</source>
+        <translation>Es gibt bereits ein anderes Profil namens „%1“. Bitte wählen Sie einen anderen Namen.</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Command Line</source>
+        <translation>&amp;Befehlszeile kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Rename…</source>
+        <translation>&amp;Umbenennen…</translation>
+    </message>
+    <message>
+        <source>D&amp;uplicate…</source>
+        <translation>&amp;Duplizieren…</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>Nach &amp;oben</translation>
+    </message>
+    <message>
+        <source>Move &amp;Down</source>
+        <translation>Nach u&amp;nten</translation>
+    </message>
+    <message>
+        <source>Re&amp;move…</source>
+        <translation>&amp;Entfernen…</translation>
+    </message>
+    <message>
+        <source>Rename Profile</source>
+        <translation>Profil umbenennen</translation>
+    </message>
+    <message>
+        <source>Enter the new name for the profile</source>
+        <translation>Geben Sie den neuen Namen des Profils ein</translation>
+    </message>
+    <message>
+        <source>Duplicate Profile</source>
+        <translation>Profil duplizieren</translation>
+    </message>
+    <message>
+        <source>%1 (copy)</source>
+        <translation>%1 (Kopie)</translation>
+    </message>
 </context>
 </TS>

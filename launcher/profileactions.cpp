@@ -1,0 +1,188 @@
+#include "profileactions.h"
+
+#include "filelocations.h"
+#include "launchcommand.h"
+#include "launcher.h"
+#include "profilelistwidget.h"
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QMenu>
+#include <QShortcut>
+
+const std::vector<ProfileActionItem> &ProfileActionItems()
+{
+    static const std::vector<ProfileActionItem> items = {
+        {ProfileAction::Launch,
+         QT_TRANSLATE_NOOP("MainWindow", "&Launch"),
+         {Qt::Key_Return, Qt::Key_Enter},
+         false},
+        {ProfileAction::CopyCommandLine,
+         QT_TRANSLATE_NOOP("MainWindow", "&Copy Command Line"),
+         {Qt::CTRL | Qt::Key_C},
+         false},
+        {ProfileAction::Rename, QT_TRANSLATE_NOOP("MainWindow", "&Rename…"), {Qt::Key_F2}, true},
+        {ProfileAction::Duplicate,
+         QT_TRANSLATE_NOOP("MainWindow", "D&uplicate…"),
+         {Qt::CTRL | Qt::Key_D},
+         false},
+        {ProfileAction::MoveUp, QT_TRANSLATE_NOOP("MainWindow", "Move &Up"), {Qt::ALT | Qt::Key_Up}, true},
+        {ProfileAction::MoveDown,
+         QT_TRANSLATE_NOOP("MainWindow", "Move &Down"),
+         {Qt::ALT | Qt::Key_Down},
+         false},
+        {ProfileAction::Remove, QT_TRANSLATE_NOOP("MainWindow", "Re&move…"), {Qt::Key_Delete}, true},
+    };
+    return items;
+}
+
+bool ProfileActionApplies(ProfileAction action, int row, int count)
+{
+    if (row < 0 || row >= count)
+        return false;
+    switch (action) {
+    case ProfileAction::MoveUp:
+        return row >= 2;
+    case ProfileAction::MoveDown:
+        return row >= 1 && row + 1 < count;
+    case ProfileAction::Remove:
+        return row >= 1;
+    default:
+        return true;
+    }
+}
+
+// The keys act only while the list has the focus, and the menu is built each
+// time it is asked for, so the window gains no widget.
+void MainWindow::SetUpProfileListActions()
+{
+    profileList->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(profileList, &QWidget::customContextMenuRequested, this, &MainWindow::ShowProfileMenu);
+    // Some styles activate an item on a single click; only a double click
+    // launches here, so a click always just selects.
+    connect(profileList, &QAbstractItemView::doubleClicked, this,
+            [this](const QModelIndex &index) { RunProfileAction(ProfileAction::Launch, index.row()); });
+    for (const ProfileActionItem &item : ProfileActionItems()) {
+        auto *shortcut = new QShortcut(profileList);
+        shortcut->setKeys(item.keys);
+        shortcut->setContext(Qt::WidgetShortcut);
+        connect(shortcut, &QShortcut::activated, this,
+                [this, action = item.action] { RunProfileAction(action, profileList->currentRow()); });
+    }
+    // The keyboard's ways to the menu open it at the current profile.
+    auto *menuKeys = new QShortcut(profileList);
+    menuKeys->setKeys({Qt::Key_Menu, Qt::SHIFT | Qt::Key_F10});
+    menuKeys->setContext(Qt::WidgetShortcut);
+    connect(menuKeys, &QShortcut::activated, this,
+            [this] { ShowProfileMenu(profileList->visualItemRect(profileList->currentItem()).center()); });
+}
+
+// Opens the menu for the current profile at a point of the list's viewport.
+// It stays open without a nested event loop and goes when it closes.
+void MainWindow::ShowProfileMenu(const QPoint &position)
+{
+    const int row = profileList->currentRow();
+    auto *menu = new QMenu(profileList);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    for (const ProfileActionItem &item : ProfileActionItems()) {
+        if (item.separatorBefore)
+            menu->addSeparator();
+        QAction *entry = menu->addAction(
+            tr(item.text), this, [this, row, action = item.action] { RunProfileAction(action, row); });
+        entry->setShortcuts(item.keys);
+        entry->setEnabled(ProfileActionApplies(item.action, row, int(profiles.size())));
+    }
+    menu->popup(profileList->viewport()->mapToGlobal(position));
+}
+
+void MainWindow::RunProfileAction(ProfileAction action, int row)
+{
+    if (!ProfileActionApplies(action, row, int(profiles.size())))
+        return;
+    switch (action) {
+    case ProfileAction::Launch:
+        StartEmulator(GetProfileLaunchCommand(row));
+        break;
+    case ProfileAction::CopyCommandLine:
+        QGuiApplication::clipboard()->setText(ShellCommandLine(GetProfileLaunchCommand(row)));
+        break;
+    case ProfileAction::Rename:
+        RenameProfile(row);
+        break;
+    case ProfileAction::Duplicate:
+        DuplicateProfile(row);
+        break;
+    case ProfileAction::MoveUp:
+        MoveProfile(row, row - 1);
+        break;
+    case ProfileAction::MoveDown:
+        MoveProfile(row, row + 1);
+        break;
+    case ProfileAction::Remove:
+        OnRemoveProfile(); // row is the current row, as the menu opens on it
+        break;
+    }
+}
+
+// The stored profile's command, as Launch runs it with the profile selected
+// and unchanged and as --dry-run prints it.
+LaunchCommand MainWindow::GetProfileLaunchCommand(int row) const
+{
+    return BuildLaunchCommand(GetFileName(EmulatorBinary), categories, profiles[row].selection,
+                              profiles[row].arguments);
+}
+
+// Only the name changes: the profile keeps its place, and the window what it
+// shows, stored or not.
+void MainWindow::RenameProfile(int row)
+{
+    const QString name = AskProfileName(
+        tr("Rename Profile"), tr("Enter the new name for the profile"), profiles[row].name,
+        [this, row](const QString &name) { return name != profiles[row].name && FindProfile(name) >= 0; });
+    if (name.isEmpty() || name == profiles[row].name)
+        return;
+    profiles[row].name = name;
+    profileList->item(row)->setText(name);
+    SaveConfig();
+}
+
+// The copy is of the stored profile. It is selected, and the window keeps
+// showing what it showed, so choices not yet stored now stand against the
+// copy instead of being dropped.
+void MainWindow::DuplicateProfile(int row)
+{
+    const QString name = AskProfileName(tr("Duplicate Profile"), tr("Enter the name for the new profile"),
+                                        tr("%1 (copy)").arg(profiles[row].name),
+                                        [this](const QString &name) { return FindProfile(name) >= 0; });
+    if (name.isEmpty())
+        return;
+    Profile copy = profiles[row];
+    copy.name = name;
+    profiles.insert(profiles.begin() + row + 1, copy);
+    profileList->insertItem(row + 1, name);
+    SelectRowKeepingChoices(row + 1);
+    SaveConfig();
+}
+
+// Swaps two stored profiles; the moved one stays selected and the window
+// keeps what it shows.
+void MainWindow::MoveProfile(int row, int to)
+{
+    std::swap(profiles[row], profiles[to]);
+    profileList->item(row)->setText(profiles[row].name);
+    profileList->item(to)->setText(profiles[to].name);
+    SelectRowKeepingChoices(to);
+    SaveConfig();
+}
+
+void MainWindow::SelectRowKeepingChoices(int row)
+{
+    const std::vector<int> selection = GetWindowSelection();
+    const QString arguments = argumentsEdit->text();
+    profileList->setCurrentRow(row);
+    for (int category = ResolutionCategory; category <= InputCategory; ++category)
+        categories[category].combo->setCurrentIndex(selection[category - 1]);
+    argumentsEdit->setText(arguments);
+}
