@@ -7,6 +7,7 @@
 #include <vector>
 
 struct LaunchCommand;
+struct PassedOverFile;
 class ProfileQListWidget;
 class QFormLayout;
 class QGridLayout;
@@ -46,7 +47,8 @@ protected:
 
 private:
     // Configuration: launcher.cpp
-    bool LoadConfig(const QString &path, bool renameIfOutdated);
+    bool LoadConfig();
+    void ReportPassedOver(const PassedOverFile &file);
     QString RenameOutdatedConfig(int version);
     void WarnUnreadableUserFile(const QString &path, const QString &reason);
     bool SaveConfig(bool closing = false);
@@ -78,6 +80,7 @@ private:
     std::vector<OptionCategory> categories;
     KnownFile userFile;              // what the user's file held when last read or written
     bool userFileUnreadable = false; // it exists but could not be read: it is left alone
+    bool editUnsaved = false;        // the last edit's write failed: the close writes it
     ProfileQListWidget *profileList = nullptr;
     QPushButton *addUpdateButton = nullptr;
     QPushButton *removeProfileButton = nullptr;
