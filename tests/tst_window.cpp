@@ -22,6 +22,7 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace
 {
@@ -242,6 +243,13 @@ void WindowTest::Run(const QString &step)
             Log(QStringLiteral("file ") + entry + (info.isDir() ? QStringLiteral("/") : QString()) +
                 (info.isSymLink() ? QStringLiteral(" -> ") + info.symLinkTarget() : QString()));
         }
+    } else if (word == QLatin1String("chmod")) {
+        QVERIFY(::chmod(QFile::encodeName(path).constData(),
+                        mode_t(rest.section(u' ', 1).toUInt(nullptr, 8))) == 0);
+    } else if (word == QLatin1String("mode")) {
+        struct stat status = {};
+        QVERIFY(::stat(QFile::encodeName(path).constData(), &status) == 0);
+        Log(QStringLiteral("mode %1").arg(status.st_mode & 07777, 4, 8, QLatin1Char('0')));
     } else if (word == QLatin1String("cat")) {
         Log(QStringLiteral("content ") + QString::fromUtf8(ReadFile(path)));
     } else {
