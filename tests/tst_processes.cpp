@@ -404,6 +404,8 @@ void ProcessesTest::startDuringSlowClose()
     QVERIFY(otherWriter->Take(folder, 0, &reason));
     const QString self = QCoreApplication::applicationFilePath();
     const auto ending = env.start(self, {QStringLiteral("--launcher"), QStringLiteral("close")});
+    QVERIFY(WaitForLine(*ending, QStringLiteral("window"), 10000));
+    const auto next = env.start(self, {QStringLiteral("--launcher")});
     ending->setReadChannel(QProcess::StandardError);
     QVERIFY(
         WaitForLine(*ending,
@@ -412,8 +414,7 @@ void ProcessesTest::startDuringSlowClose()
                                    "replaced.")
                         .arg(env.userConfigPath(), folder),
                     10000));
-    const auto next = env.start(self, {QStringLiteral("--launcher")});
-    QVERIFY(!next->waitForFinished(6000));
+    QVERIFY(!next->waitForFinished(3000)); // 6 s after it started
     otherWriter.reset();
     QVERIFY(ending->signal(SIGTERM) && ending->waitForFinished(5000));
     QVERIFY(WaitForLine(*next, QStringLiteral("window"), 5000) && Quit(*next));

@@ -135,6 +135,8 @@ void WindowTest::Run(const QString &step)
         WriteFile(Resources() + QStringLiteral("/LauncherDefault.ini"), ReadFile(file));
     } else if (word == QLatin1String("write")) {
         WriteFile(path, ReadFile(file));
+    } else if (word == QLatin1String("rm")) {
+        QVERIFY(QFile::remove(path));
     } else if (word == QLatin1String("mkdir")) {
         QVERIFY(QDir().mkpath(path));
     } else if (word == QLatin1String("link")) {
