@@ -16,8 +16,9 @@ class QPushButton;
 
 // The launcher's only window and the owner of the configuration model. The
 // model is read once when the window is built and written back after every
-// edit that changes it and once more when the window is destroyed; every
-// edit changes the model first and the widgets second.
+// edit that changes it and once more when the window is destroyed, unless
+// the file changed on disk since and every edit is written; every edit
+// changes the model first and the widgets second.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
