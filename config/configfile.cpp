@@ -52,8 +52,7 @@ ConfigSource ChooseConfigFile(const QString &userPath, const std::function<QStri
     if (ReadUsable(userPath, config, userBytes, &file))
         return ConfigSource::UserFile;
     passedOver(file);
-    const bool usable = ReadUsable(defaultPath(), config, nullptr, &file);
-    if (usable)
+    if (ReadUsable(defaultPath(), config, nullptr, &file))
         return ConfigSource::DefaultFile;
     file.isDefault = true;
     passedOver(file);

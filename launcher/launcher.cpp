@@ -268,8 +268,7 @@ bool MainWindow::SaveConfig(bool closing)
     const KnownFile::Outside outside =
         closing && !editUnsaved ? KnownFile::Outside::Leave : KnownFile::Outside::Keep;
     const bool saved = userFile.Write(path, ConfigFileBytes(categories), outside, &kept, &error);
-    if (!closing)
-        editUnsaved = !saved;
+    editUnsaved = !saved;
     if (!kept.isEmpty())
         ReportOutsideVersionKept(path, kept);
     if (!saved)
