@@ -9,14 +9,14 @@ namespace
 
 // True when the file at path was read and has a supported version;
 // otherwise says why it is passed over.
-bool ReadUsable(const QString &path, ConfigText *config, PassedOverFile *passedOver)
+bool ReadUsable(const QString &path, ConfigText *config, QByteArray *bytes, PassedOverFile *passedOver)
 {
     QString error;
-    if (!ReadConfigFile(path, config, &error)) {
+    if (!ReadConfigFile(path, config, &error, bytes)) {
         *passedOver = {path, error.isEmpty() ? PassedOverFile::Missing : PassedOverFile::Unreadable, error};
         return false;
     }
-    *passedOver = {path, PassedOverFile::Outdated, QString()};
+    *passedOver = {path, PassedOverFile::Outdated, QString(), false, config->version};
     return IsSupportedConfigVersion(config->version);
 }
 
@@ -44,23 +44,36 @@ bool ReadConfigFile(const QString &path, ConfigText *config, QString *error, QBy
     return true;
 }
 
+ConfigSource ChooseConfigFile(const QString &userPath, const std::function<QString()> &defaultPath,
+                              const std::function<void(const PassedOverFile &)> &passedOver,
+                              ConfigText *config, QByteArray *userBytes)
+{
+    PassedOverFile file;
+    if (ReadUsable(userPath, config, userBytes, &file))
+        return ConfigSource::UserFile;
+    passedOver(file);
+    if (ReadUsable(defaultPath(), config, nullptr, &file))
+        return ConfigSource::DefaultFile;
+    file.isDefault = true;
+    passedOver(file);
+    if (file.why != PassedOverFile::Outdated)
+        return ConfigSource::None;
+    config->categories = NewCategories();
+    return ConfigSource::DefaultFile;
+}
+
 bool LoadConfigQuietly(const QString &userPath, const QString &defaultPath, ConfigModel *model,
                        std::vector<PassedOverFile> *passedOver)
 {
     ConfigText config;
-    PassedOverFile file;
-    if (!ReadUsable(userPath, &config, &file)) {
-        if (file.why != PassedOverFile::Missing)
+    const auto passOver = [passedOver](const PassedOverFile &file) {
+        if (file.isDefault || file.why != PassedOverFile::Missing)
             passedOver->push_back(file);
-        if (!ReadUsable(defaultPath, &config, &file)) {
-            passedOver->push_back(file);
-            if (file.why != PassedOverFile::Outdated)
-                return false;
-            // As in the window: the default file's entries give way to the
-            // filled-in defaults.
-            config.categories = NewCategories();
-        }
-    }
+    };
+    if (ChooseConfigFile(
+            userPath, [&defaultPath] { return defaultPath; }, passOver, &config, nullptr) ==
+        ConfigSource::None)
+        return false;
     model->categories = std::move(config.categories);
     model->profiles = CompleteModel(model->categories);
     return true;

@@ -53,6 +53,7 @@ enum class SaveFailure {
     DirectoryNotCreated,    // path: the directory
     ExistingFileUnreadable, // path: the file, which was never loaded, so replacing it would lose it
     OutsideVersionNotKept,  // path: the free name the outside version was to be kept under
+    FolderLocked,           // path: the folder, which another launcher's write held too long
     WriteFailed,            // path: the file
 };
 

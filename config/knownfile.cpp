@@ -1,7 +1,11 @@
 #include "knownfile.h"
 
+#include "folderlock.h"
+
 #include <QCryptographicHash>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 namespace
 {
@@ -9,6 +13,46 @@ namespace
 QByteArray Hash(const QByteArray &bytes)
 {
     return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
+}
+
+bool Lock(FolderLock &lock, const QString &path, SaveError *error)
+{
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!QDir().mkpath(folder)) {
+        *error = {SaveFailure::DirectoryNotCreated, folder, QString()};
+        return false;
+    }
+    QString reason;
+    if (lock.Take(folder, KnownFile::LockTimeout, &reason))
+        return true;
+    *error = {reason.isEmpty() ? SaveFailure::FolderLocked : SaveFailure::WriteFailed, folder, reason};
+    return false;
+}
+
+// Keeps bytes under the first free name, created exclusively so that no
+// other writer's copy is ever overwritten, with the permissions of the file
+// it comes from.
+bool KeepCopy(const QString &path, const QByteArray &bytes, QString *keptPath, SaveError *error)
+{
+    const QFileDevice::Permissions permissions = QFileInfo(path).permissions();
+    for (;;) {
+        const QString kept = FreeBackupPath(path, QStringLiteral("edited"));
+        QFile file(kept);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly, permissions)) {
+            if (QFileInfo::exists(kept) || QFileInfo(kept).isSymLink())
+                continue; // taken meanwhile
+            *error = {SaveFailure::OutsideVersionNotKept, kept, file.errorString()};
+            return false;
+        }
+        // The umask may have taken bits away.
+        if (file.write(bytes) != bytes.size() || !file.flush() || !file.setPermissions(permissions)) {
+            *error = {SaveFailure::OutsideVersionNotKept, kept, file.errorString()};
+            file.remove();
+            return false;
+        }
+        *keptPath = kept;
+        return true;
+    }
 }
 
 } // namespace
@@ -19,34 +63,44 @@ void KnownFile::Remember(const QByteArray &bytes)
     hash = Hash(bytes);
 }
 
-// True, with its bytes, when the file on disk is not what was remembered. A
-// missing file holds nothing to keep, and one that cannot be read is left to
-// SaveConfigFile, which refuses to replace it.
-bool KnownFile::ChangedOnDisk(const QString &path, QByteArray *onDisk) const
+KnownFile::OnDisk KnownFile::Look(const QString &path) const
 {
+    OnDisk disk;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    *onDisk = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return false;
-    return !known || Hash(*onDisk) != hash;
+    if (!file.open(QIODevice::ReadOnly)) {
+        disk.readable = false;
+        disk.changed = known || QFileInfo::exists(path);
+        return disk;
+    }
+    disk.bytes = file.readAll();
+    disk.readable = file.error() == QFileDevice::NoError;
+    disk.changed = !disk.readable || !known || Hash(disk.bytes) != hash;
+    return disk;
 }
 
-bool KnownFile::Write(const QString &path, const QByteArray &bytes, QString *keptPath, SaveError *error)
+bool KnownFile::Write(const QString &path, const QByteArray &bytes, Outside outside, QString *keptPath,
+                      SaveError *error)
 {
     keptPath->clear();
-    QByteArray outside;
-    if (ChangedOnDisk(path, &outside)) {
-        // Kept as a copy, so a Launcher.ini exists at every moment.
-        const QString kept = FreeBackupPath(path, QStringLiteral("edited"));
-        if (!SaveConfigFile(kept, outside, error)) {
-            *error = {SaveFailure::OutsideVersionNotKept, kept, error->systemReason};
+    FolderLock lock;
+    if (!Lock(lock, path, error))
+        return false;
+    const OnDisk disk = Look(path);
+    if (disk.changed && disk.readable && disk.bytes == bytes) {
+        Remember(bytes);
+        return true;
+    }
+    if (disk.changed && outside == Outside::Leave)
+        return true;
+    if (disk.changed && !disk.readable && QFileInfo::exists(path)) {
+        *error = {SaveFailure::ExistingFileUnreadable, path, QString()};
+        return false;
+    }
+    if (disk.changed && disk.readable) {
+        if (!KeepCopy(path, disk.bytes, keptPath, error))
             return false;
-        }
-        *keptPath = kept;
         // Kept now: should the write below fail, a later one keeps it no second time.
-        Remember(outside);
+        Remember(disk.bytes);
     }
     if (!SaveConfigFile(path, bytes, error))
         return false;

@@ -1,5 +1,10 @@
 #include "optionremoval.h"
 
+QString WithRemovedOption(const QString &arguments, const QString &removedValue)
+{
+    return arguments.isEmpty() ? removedValue : arguments + u' ' + removedValue;
+}
+
 QString OptionUsers(const std::vector<Profile> &profiles, int category, int index)
 {
     QString users;
@@ -17,9 +22,7 @@ void RenumberForRemovedOption(std::vector<Profile> &profiles, int category, int 
         int &choice = profile.selection[category - 1];
         if (choice == index) {
             choice = 0;
-            if (!profile.arguments.isEmpty())
-                profile.arguments += u' ';
-            profile.arguments += removedValue;
+            profile.arguments = WithRemovedOption(profile.arguments, removedValue);
         } else if (choice > index) {
             --choice;
         }

@@ -12,3 +12,7 @@ QString OptionUsers(const std::vector<Profile> &profiles, int category, int inde
 // so that it still names the same option.
 void RenumberForRemovedOption(std::vector<Profile> &profiles, int category, int index,
                               const QString &removedValue);
+
+// Arguments that carry a removed option's command-line fragment: a space
+// after any text (blanks count as text), then the fragment.
+QString WithRemovedOption(const QString &arguments, const QString &removedValue);

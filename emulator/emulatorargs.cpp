@@ -47,37 +47,38 @@ bool ParseWindowSize(const QString &text, QSize *size)
     return true;
 }
 
+// Each problem is one sentence with the default the stand-in uses instead.
 void ReadWindowSize(const QStringList &arguments, int &i, EmulatorSettings &settings)
 {
-    const QString fallback =
-        EmulatorArgs::tr("using %1x%2.").arg(DefaultWindowSize.width()).arg(DefaultWindowSize.height());
+    const QString width = QString::number(DefaultWindowSize.width());
+    const QString height = QString::number(DefaultWindowSize.height());
     QString value;
     if (!TakeValue(arguments, i, &value)) {
         settings.windowSize = DefaultWindowSize;
-        settings.problems << EmulatorArgs::tr("-windowsize is missing its size, such as 480x800; ") +
-                                 fallback;
+        settings.problems << EmulatorArgs::tr(
+                                 "-windowsize is missing its size, such as 480x800; using %1x%2.")
+                                 .arg(width, height);
     } else if (!ParseWindowSize(value, &settings.windowSize)) {
         settings.windowSize = DefaultWindowSize;
-        settings.problems
-            << EmulatorArgs::tr("-windowsize \"%1\" is not a size WIDTHxHEIGHT with each side from 1 to %2; ")
-                       .arg(value)
-                       .arg(MaxWindowSide) +
-                   fallback;
+        settings.problems << EmulatorArgs::tr("-windowsize \"%1\" is not a size WIDTHxHEIGHT with each side "
+                                              "from 1 to %2; using %3x%4.")
+                                 .arg(value, QString::number(MaxWindowSide), width, height);
     }
 }
 
 void ReadPpi(const QStringList &arguments, int &i, EmulatorSettings &settings)
 {
-    const QString fallback = EmulatorArgs::tr("using %1 ppi.").arg(DefaultPpi);
+    const QString fallback = QString::number(DefaultPpi);
     QString value;
     if (!TakeValue(arguments, i, &value)) {
         settings.ppi = DefaultPpi;
-        settings.problems << EmulatorArgs::tr("-ppi is missing its pixel density, such as 240; ") + fallback;
+        settings.problems << EmulatorArgs::tr("-ppi is missing its pixel density, such as 240; using %1 ppi.")
+                                 .arg(fallback);
     } else if (!ToNumber(value, MaxPpi, &settings.ppi)) {
         settings.ppi = DefaultPpi;
-        settings.problems
-            << EmulatorArgs::tr("-ppi \"%1\" is not a pixel density from 1 to %2; ").arg(value).arg(MaxPpi) +
-                   fallback;
+        settings.problems << EmulatorArgs::tr(
+                                 "-ppi \"%1\" is not a pixel density from 1 to %2; using %3 ppi.")
+                                 .arg(value, QString::number(MaxPpi), fallback);
     }
 }
 

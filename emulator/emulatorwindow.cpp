@@ -14,6 +14,8 @@ namespace
 QLabel *WrappedLabel(const QString &text)
 {
     auto *label = new QLabel(text);
+    // The texts quote arguments and paths, which may look like markup.
+    label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
     return label;
 }

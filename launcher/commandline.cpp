@@ -20,6 +20,17 @@ void Print(FILE *stream, const QString &text)
     std::fputs(text.toLocal8Bit().append('\n').constData(), stream);
 }
 
+bool HasNul(const QString &text)
+{
+    return text.contains(QChar(0));
+}
+
+// The text with each NUL shown as \0, so that nothing after it is lost.
+QString Visible(QString text)
+{
+    return text.replace(QChar(0), QLatin1String("\\0"));
+}
+
 void Complain(const QString &text)
 {
     Print(stderr, QStringLiteral("zelvane-launcher: ") + text);
@@ -81,9 +92,18 @@ int List()
     ConfigModel model;
     if (!LoadProfiles(&model))
         return 1;
-    for (const Profile &profile : model.profiles)
-        Print(stdout, profile.name);
-    return 0;
+    int status = 0;
+    for (const Profile &profile : model.profiles) {
+        if (HasNul(profile.name)) {
+            Complain(QCoreApplication::translate(
+                         "CommandLine", "A profile's name holds a NUL character, which cannot be printed: %1")
+                         .arg(Visible(profile.name)));
+            status = 1;
+        } else {
+            Print(stdout, profile.name);
+        }
+    }
+    return status;
 }
 
 // The profile's command as Launch gives it with the profile selected and
@@ -98,7 +118,7 @@ int Launch(const QString &name, bool dryRun)
     for (const Profile &candidate : model.profiles) {
         if (!profile && candidate.name == name)
             profile = &candidate;
-        names << QStringLiteral("  ") + candidate.name;
+        names << QStringLiteral("  ") + Visible(candidate.name);
     }
     if (!profile) {
         Complain(
@@ -109,8 +129,16 @@ int Launch(const QString &name, bool dryRun)
     }
     const LaunchCommand command = BuildLaunchCommand(GetFileName(EmulatorBinary), model.categories,
                                                      profile->selection, profile->arguments);
+    const QString line = ShellCommandLine(command);
+    if (HasNul(line)) {
+        Complain(QCoreApplication::translate("CommandLine",
+                                             "The command holds a NUL character, which no command line can "
+                                             "carry: %1")
+                     .arg(Visible(line)));
+        return 1;
+    }
     if (dryRun) {
-        Print(stdout, ShellCommandLine(command));
+        Print(stdout, line);
         return 0;
     }
     QString reason;
@@ -217,4 +245,10 @@ int RunCommandLine(int argc, char *argv[])
     // standard error for reasons only. QT_LOGGING_RULES still brings it back.
     QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
     return RunOptions(arguments);
+}
+
+void ComplainNoAnswer()
+{
+    Complain(QCoreApplication::translate("CommandLine", "The launcher already running neither answers nor "
+                                                        "ends (is it stopped?), so no window was opened."));
 }

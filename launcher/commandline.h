@@ -12,3 +12,7 @@ constexpr int StartWindow = -1;
 // running launcher, and returns the exit status: 0 done, 1 a start or the
 // configuration failed, 2 a wrong command line or an unknown profile.
 int RunCommandLine(int argc, char *argv[]);
+
+// Says on standard error that a start gave up on a running launcher that
+// neither answered nor ended.
+void ComplainNoAnswer();

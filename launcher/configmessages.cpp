@@ -1,5 +1,7 @@
 #include "configmessages.h"
 
+#include "knownfile.h"
+
 #include <QCoreApplication>
 
 QString NameRefusal(const UnstorableText &problem)
@@ -59,6 +61,12 @@ QString SaveFailureReason(const SaveError &error)
                                            "The file on disk is not the one the launcher last read or wrote, "
                                            "and it could not be kept as %1 (%2), so it was not replaced.")
             .arg(error.path, error.systemReason);
+    case SaveFailure::FolderLocked:
+        //: %1 is a folder, %2 a number of seconds.
+        return QCoreApplication::translate("MainWindow",
+                                           "Another launcher was writing in the folder %1 and did not finish "
+                                           "within %2 seconds, so the file was not replaced.")
+            .arg(error.path, QString::number(KnownFile::LockTimeout / 1000));
     case SaveFailure::WriteFailed:
         break;
     }

@@ -29,12 +29,13 @@ namespace
 // did not happen.
 QString OutdatedUserConfigText(const QString &path, const QString &backup)
 {
-    const QString outdated =
-        MainWindow::tr("Your Launcher.ini configuration file is out of date and will not be used. ");
     if (backup.isEmpty())
-        return outdated + MainWindow::tr("It could not be renamed and is still at %1.").arg(path);
-    return outdated + MainWindow::tr("It has been renamed to %1 to make place for a new configuration file.")
-                          .arg(backup);
+        return MainWindow::tr("Your Launcher.ini configuration file is out of date and will not be used. It "
+                              "could not be renamed and is still at %1.")
+            .arg(path);
+    return MainWindow::tr("Your Launcher.ini configuration file is out of date and will not be used. It has "
+                          "been renamed to %1 to make place for a new configuration file.")
+        .arg(backup);
 }
 
 // config/ derives a category's label in English from its section header and
@@ -50,7 +51,7 @@ QString OutdatedUserConfigText(const QString &path, const QString &backup)
 MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
 {
     setWindowTitle(tr("Zelvane Emulator"));
-    if (!LoadConfig(GetFileName(UserConfig), true) && !LoadConfig(GetFileName(DefaultConfig), false)) {
+    if (!LoadConfig()) {
         QMessageBox box;
         box.setWindowTitle(tr("Zelvane Emulator"));
         box.setText(tr("Unable to start Zelvane Emulator Launcher"));
@@ -191,32 +192,35 @@ void MainWindow::AddOptionRow(QFormLayout *form, int category)
     form->addRow(label, grid);
 }
 
-bool MainWindow::LoadConfig(const QString &path, bool renameIfOutdated)
+bool MainWindow::LoadConfig()
 {
     ConfigText config;
-    QString error;
     QByteArray bytes;
-    if (!ReadConfigFile(path, &config, &error, &bytes)) {
-        if (renameIfOutdated && !error.isEmpty())
-            WarnUnreadableUserFile(path, error);
+    const ConfigSource source = ChooseConfigFile(
+        GetFileName(UserConfig), [] { return GetFileName(DefaultConfig); },
+        [this](const PassedOverFile &file) { ReportPassedOver(file); }, &config, &bytes);
+    if (source == ConfigSource::None)
         return false;
-    }
-
-    if (!IsSupportedConfigVersion(config.version)) {
-        const QString title = tr("Zelvane Emulator Launcher Warning");
-        if (renameIfOutdated) {
-            const QString backup = RenameOutdatedConfig(config.version);
-            ShowMessage(this, QMessageBox::Warning, title, OutdatedUserConfigText(path, backup));
-            return false;
-        }
-        ShowMessage(this, QMessageBox::Warning, title, tr("Config file is out of date"));
-        config.categories = NewCategories();
-    }
-    if (renameIfOutdated)
+    if (source == ConfigSource::UserFile)
         userFile.Remember(bytes);
     categories = std::move(config.categories);
     profiles = CompleteModel(categories);
     return true;
+}
+
+// Tells the user of a file that could not be used, except of a missing one:
+// a missing user file is the first start, and a missing default file the
+// fatal message that follows.
+void MainWindow::ReportPassedOver(const PassedOverFile &file)
+{
+    const QString title = tr("Zelvane Emulator Launcher Warning");
+    if (file.why == PassedOverFile::Outdated && file.isDefault)
+        ShowMessage(this, QMessageBox::Warning, title, tr("Config file is out of date"));
+    else if (file.why == PassedOverFile::Outdated)
+        ShowMessage(this, QMessageBox::Warning, title,
+                    OutdatedUserConfigText(file.path, RenameOutdatedConfig(file.version)));
+    else if (file.why == PassedOverFile::Unreadable && !file.isDefault)
+        WarnUnreadableUserFile(file.path, file.reason);
 }
 
 // A user file that exists but cannot be read is left as it is for the whole
@@ -243,7 +247,10 @@ QString MainWindow::RenameOutdatedConfig(int version)
 }
 
 // Writes the model to the user's file after every edit that changes it, and
-// once more when the window closes.
+// once more when the window closes. An edit wins over a file changed outside
+// the launcher, which is kept aside; at the close, with every edit written,
+// the launcher has nothing to add, and a file changed since is left as it
+// stands for the next start to read.
 bool MainWindow::SaveConfig(bool closing)
 {
     if (categories.size() < 4)
@@ -259,7 +266,10 @@ bool MainWindow::SaveConfig(bool closing)
     StageProfiles(categories, profiles);
     QString kept;
     SaveError error;
-    const bool saved = userFile.Write(path, ConfigFileBytes(categories), &kept, &error);
+    const KnownFile::Outside outside =
+        closing && !editUnsaved ? KnownFile::Outside::Leave : KnownFile::Outside::Keep;
+    const bool saved = userFile.Write(path, ConfigFileBytes(categories), outside, &kept, &error);
+    editUnsaved = !saved;
     if (!kept.isEmpty())
         ReportOutsideVersionKept(path, kept);
     if (!saved)

@@ -9,6 +9,7 @@
 
 enum class ProfileAction;
 struct LaunchCommand;
+struct PassedOverFile;
 class ProfileQListWidget;
 class QFormLayout;
 class QGridLayout;
@@ -17,8 +18,9 @@ class QPushButton;
 
 // The launcher's only window and the owner of the configuration model. The
 // model is read once when the window is built and written back after every
-// edit that changes it and once more when the window is destroyed; every
-// edit changes the model first and the widgets second.
+// edit that changes it and once more when the window is destroyed, unless
+// the file changed on disk since and every edit is written; every edit
+// changes the model first and the widgets second.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -48,7 +50,8 @@ protected:
 
 private:
     // Configuration: launcher.cpp
-    bool LoadConfig(const QString &path, bool renameIfOutdated);
+    bool LoadConfig();
+    void ReportPassedOver(const PassedOverFile &file);
     QString RenameOutdatedConfig(int version);
     void WarnUnreadableUserFile(const QString &path, const QString &reason);
     bool SaveConfig(bool closing = false);
@@ -94,6 +97,7 @@ private:
     std::vector<OptionCategory> categories;
     KnownFile userFile;              // what the user's file held when last read or written
     bool userFileUnreadable = false; // it exists but could not be read: it is left alone
+    bool editUnsaved = false;        // the last edit's write failed: the close writes it
     ProfileQListWidget *profileList = nullptr;
     QPushButton *addUpdateButton = nullptr;
     QPushButton *removeProfileButton = nullptr;

@@ -14,12 +14,15 @@ int main(int argc, char *argv[])
         return status;
 
     SingleApplication app(argc, argv);
-    // A launcher that is ending lets go while this one waits for its answer:
-    // then this one carries on with the window.
+    // A launcher that is ending, however long its last save takes, is waited
+    // for: then this one carries on with the window.
     if (app.isRunning() && app.sendMessage(QString(), 5000))
         return 0;
-    if (app.isRunning())
+    if (app.isRunning()) {
+        InstallTranslations(QLocale(), &app);
+        ComplainNoAnswer();
         return 1;
+    }
 
     InstallTranslations(QLocale(), &app);
     // The desktop entry's id and icon, so that docks and task bars match the

@@ -117,13 +117,18 @@ bool MainWindow::RemoveOption(int category)
     //: %1 is the category's label in lower case, such as "pixel density".
     const QString title = tr("Confirm remove %1").arg(GetCategoryLabel(cat, true));
     if (!users.isEmpty() &&
-        ShowMessage(this, QMessageBox::Warning, title,
-                    tr("The following profiles use this option, are you sure you want to continue?\n\n") +
-                        users,
-                    QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+        ShowMessage(
+            this, QMessageBox::Warning, title,
+            //: %1 is the list of profiles, one per line.
+            tr("The following profiles use this option, are you sure you want to continue?\n\n%1").arg(users),
+            QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return false;
-    RenumberForRemovedOption(profiles, category, current, cat.options[current].value);
+    const QString removedValue = cat.options[current].value;
+    RenumberForRemovedOption(profiles, category, current, removedValue);
     cat.options.erase(cat.options.begin() + current);
     cat.combo->removeItem(current);
+    // The window showed the option too, so it keeps the switches as the
+    // profiles do; a profile it matched still matches it.
+    argumentsEdit->setText(WithRemovedOption(argumentsEdit->text(), removedValue));
     return true;
 }

@@ -75,7 +75,7 @@ void MainWindow::OnRemoveProfile()
     if (row < 0 || row >= int(profiles.size()))
         return;
     if (ShowMessage(this, QMessageBox::Question, tr("Confirm Remove Profile"),
-                    tr("Are you sure you want to remove this profile?\n\n") + profiles[row].name,
+                    tr("Are you sure you want to remove this profile?\n\n%1").arg(profiles[row].name),
                     QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok)
         return;
     profiles.erase(profiles.begin() + row);

@@ -15,21 +15,25 @@ namespace
 {
 
 // A message travels as its UTF-8 length in four big-endian bytes followed by
-// the text; the running instance answers it with this byte.
+// the text; the running instance answers it with Ack, or, once its event
+// loop has returned and it is on its way out, with Ending.
 constexpr char Ack = '\x06';
+constexpr char Ending = '\x04';
 
 // The socket's path, the lock file's path less ".lock": a short name made
-// from the executable's real path, so a copy elsewhere is another
-// application, in the user's private runtime directory. Empty when there is
-// no such directory.
+// from the executable's real path alone, so a link or another name (argv[0])
+// finds the same instance and a copy elsewhere is another application, in
+// the user's private runtime directory. Empty when there is no such
+// directory.
 QString InstancePath()
 {
     const QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (dir.isEmpty())
         return QString();
-    const QString executable = QFileInfo(QCoreApplication::applicationFilePath()).canonicalFilePath();
-    const QByteArray hash = QCryptographicHash::hash(executable.toUtf8(), QCryptographicHash::Sha256).toHex();
-    return dir + QLatin1Char('/') + QCoreApplication::applicationName() + QLatin1Char('-') +
+    const QFileInfo executable(QFileInfo(QCoreApplication::applicationFilePath()).canonicalFilePath());
+    const QByteArray hash =
+        QCryptographicHash::hash(executable.filePath().toUtf8(), QCryptographicHash::Sha256).toHex();
+    return dir + QLatin1Char('/') + executable.fileName() + QLatin1Char('-') +
            QString::fromLatin1(hash.left(16));
 }
 
@@ -44,10 +48,10 @@ SingleApplication::SingleApplication(int &argc, char **argv)
     : QApplication(argc, argv), socketPath(InstancePath()), lockFile(socketPath + QStringLiteral(".lock"))
 {
     connect(&server, &QLocalServer::newConnection, this, &SingleApplication::OnNewConnection);
-    // Past its event loop the instance answers nobody, not even from a
-    // message box shown while it saves, whose window would never come: later
-    // starts find no socket and wait for the lock.
-    connect(this, &QCoreApplication::aboutToQuit, &server, &QLocalServer::close);
+    // Past its event loop the instance activates nothing, not even from a
+    // message box shown while it saves, whose window would be gone; it tells
+    // later starts that it is ending, and they wait for the lock.
+    connect(this, &QCoreApplication::aboutToQuit, this, [this] { ending = true; });
     Claim();
 }
 
@@ -87,12 +91,17 @@ bool SingleApplication::sendMessage(const QString &message, int timeout)
 {
     if (!running)
         return false;
-    const QDeadlineTimer deadline(timeout);
+    QDeadlineTimer deadline(timeout);
     while (!deadline.hasExpired()) {
-        if (Deliver(message, deadline))
+        const char answer = Deliver(message, deadline);
+        if (answer == Ack)
             return true;
-        // No answer: the running instance is starting, or ending and about
-        // to let go of the lock.
+        // An instance that says it is ending may take minutes over a dialog
+        // of its last save; it is waited for as long as it keeps saying so.
+        if (answer == Ending)
+            deadline.setRemainingTime(timeout);
+        // No answer: the running instance is starting, or about to let go
+        // of the lock.
         if (lockFile.tryLock(0)) {
             running = false;
             Listen();
@@ -103,15 +112,15 @@ bool SingleApplication::sendMessage(const QString &message, int timeout)
     return false;
 }
 
-// True when the running instance acknowledged the message. False at once
-// when nobody listens or the connection closes unanswered, and at the
-// deadline when the instance takes the message but does not answer.
-bool SingleApplication::Deliver(const QString &message, const QDeadlineTimer &deadline)
+// The running instance's answer to the message. None (0) at once when
+// nobody listens or the connection closes unanswered, and at the deadline
+// when the instance takes the message but does not answer.
+char SingleApplication::Deliver(const QString &message, const QDeadlineTimer &deadline)
 {
     QLocalSocket socket;
     socket.connectToServer(socketPath);
     if (!socket.waitForConnected(Remaining(deadline)))
-        return false;
+        return 0;
     const QByteArray text = message.toUtf8();
     char length[4];
     qToBigEndian(quint32(text.size()), length);
@@ -119,10 +128,11 @@ bool SingleApplication::Deliver(const QString &message, const QDeadlineTimer &de
     socket.write(text);
     while (socket.bytesAvailable() < 1) {
         if (!socket.waitForReadyRead(Remaining(deadline)))
-            return false;
+            return 0;
     }
     char answer = 0;
-    return socket.getChar(&answer) && answer == Ack;
+    socket.getChar(&answer);
+    return answer;
 }
 
 void SingleApplication::setActivationWindow(QWidget *window, bool activateOnMessage)
@@ -160,8 +170,10 @@ void SingleApplication::OnReadyRead(QLocalSocket *socket)
         return;
     socket->skip(4);
     const QString message = QString::fromUtf8(socket->read(length));
-    socket->write(&Ack, 1);
+    socket->write(ending ? &Ending : &Ack, 1);
     socket->disconnectFromServer();
+    if (ending)
+        return;
     // Queued, so whatever the message sets off runs outside this socket's
     // signal and may open dialogs or run event loops of its own.
     QMetaObject::invokeMethod(

@@ -12,10 +12,10 @@ class QLocalSocket;
 // A QApplication of which one instance runs per user and executable file.
 // The first process to start holds a lock file and listens on a local socket
 // beside it, both in the user's private runtime directory; later processes
-// find the lock taken and hand a message to the running one instead. The
-// running instance stops listening as soon as its event loop returns, while
-// it still holds the lock on its way out; a later process that finds it so
-// waits for the lock and takes its place.
+// find the lock taken and hand a message to the running one instead. Once
+// its event loop has returned, the running instance answers that it is
+// ending while it still holds the lock on its way out; a later process that
+// hears so waits for the lock and takes its place.
 class SingleApplication : public QApplication
 {
     Q_OBJECT
@@ -32,6 +32,8 @@ public:
     // True only when the running instance acknowledged the message within
     // timeout milliseconds. When that instance ends in this time, this one
     // takes its place instead: the result is false and isRunning() false.
+    // Each time the running instance answers that it is ending, the timeout
+    // starts anew, so only one that neither answers nor ends is given up on.
     bool sendMessage(const QString &message, int timeout);
     void setActivationWindow(QWidget *window, bool activateOnMessage = true);
 
@@ -44,7 +46,7 @@ signals:
 private:
     void Claim();
     void Listen();
-    bool Deliver(const QString &message, const QDeadlineTimer &deadline);
+    char Deliver(const QString &message, const QDeadlineTimer &deadline);
     void OnNewConnection();
     void OnReadyRead(QLocalSocket *socket);
 
@@ -53,4 +55,5 @@ private:
     QLocalServer server;
     QPointer<QWidget> activationWindow;
     bool running = false;
+    bool ending = false; // the event loop has returned
 };

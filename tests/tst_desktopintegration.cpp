@@ -1,5 +1,6 @@
 // What a screen reader and a user in another language get of the window: the
 // accessibility tree, worded by the translation installed as main installs it.
+#include "configmessages.h"
 #include "modalanswerer.h"
 #include "translations.h"
 #include "windowwidgets.h"
@@ -52,7 +53,8 @@ private slots:
 };
 
 // The whole window, the profile row's Add turned Update, and a message box
-// with Qt's own standard buttons, against data/desktopintegration/<locale>.txt.
+// with Qt's own standard buttons, and a refusal that quotes \t, against
+// data/desktopintegration/<locale>.txt.
 void DesktopIntegrationTest::windowInLocale()
 {
     QFETCH(QString, locale);
@@ -68,7 +70,7 @@ void DesktopIntegrationTest::windowInLocale()
     ModalAnswerer answerer({Reject()});
     w->removeProfileButton->click();
     const SeenDialog box = answerer.seen().value(0);
-    lines << box.title << box.text << box.buttons;
+    lines << box.title << box.text << box.buttons << NameRefusal({UnstorableReason::BackslashT, {}});
 
     // Each Add, Update and Remove is told apart by a name that begins with
     // its visible text, so spoken and shown words match.

@@ -2,8 +2,8 @@
 // Launcher.ini, the exact bytes the launcher saves for it (saved.ini) and the
 // version it reads from it; generated models must survive a save and a load.
 // Each line of data/emulator/arguments.txt gives the stand-in emulator's
-// window size, ppi and the switches of the problems it reports, then "|" and
-// its arguments.
+// window size, ppi and the first two words of each problem it reports, then
+// "|" and its arguments.
 #include "configio.h"
 #include "emulatorargs.h"
 #include "testenvironment.h"
@@ -120,7 +120,7 @@ void FormatTest::emulatorArguments()
             ParseEmulatorArguments(row.section(u'|', 1).split(u' ', Qt::SkipEmptyParts));
         QString problems;
         for (const QString &problem : settings.problems)
-            problems += u' ' + problem.section(u' ', 0, 0);
+            problems += u' ' + problem.section(u' ', 0, 1);
         QCOMPARE(QStringLiteral("%1x%2 %3%4 |")
                      .arg(settings.windowSize.width())
                      .arg(settings.windowSize.height())

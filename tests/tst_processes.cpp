@@ -1,9 +1,14 @@
-// The launcher as a process: one launcher per user, the quit signals, and
-// faults around its file (killed while saving, files it may not use). With
+// The launcher as a process: one launcher per user and executable, the quit
+// signals, and faults around its file (killed while saving, files it may not
+// use, files changed by others). With
 // ZELVANE_STRESS set, the rows run their many rounds.
 #include "childprocess.h"
 #include "configio.h"
+#include "folderlock.h"
+#include "launcher.h"
 #include "modalanswerer.h"
+#include "quitsignals.h"
+#include "singleapplication.h"
 #include "windowwidgets.h"
 
 #include <QDir>
@@ -61,6 +66,37 @@ int RunEditingWindow(int argc, char **argv)
     return app.exec();
 }
 
+// Run as a child process: the launcher's start-up as main has it, with
+// "close" a window that closes at once.
+int RunLauncher(int argc, char **argv)
+{
+    SingleApplication app(argc, argv);
+    if (app.isRunning() && app.sendMessage(QString(), 5000))
+        return 0;
+    if (app.isRunning())
+        return 1;
+    QuitSignals quitSignals;
+    MainWindow window;
+    window.show();
+    app.setActivationWindow(&window, true);
+    QTextStream(stdout) << "window" << Qt::endl;
+    if (app.arguments().contains(QStringLiteral("close")))
+        QTimer::singleShot(0, &window, &QWidget::close);
+    return app.exec();
+}
+
+// The launcher's executable at another path, with the shipped resources.
+QString CopyOfLauncher(const QTemporaryDir &bundle)
+{
+    const QString copy = bundle.filePath(QStringLiteral("bin/zelvane-launcher"));
+    QDir().mkpath(bundle.filePath(QStringLiteral("bin")));
+    QFile::copy(LauncherPath(), copy);
+    QFile::link(
+        QDir(QCoreApplication::applicationDirPath() + QStringLiteral("/../Resources")).canonicalPath(),
+        bundle.filePath(QStringLiteral("Resources")));
+    return copy;
+}
+
 } // namespace
 
 class ProcessesTest : public QObject
@@ -75,6 +111,10 @@ private slots:
     void stoppedInstance();
     void killDuringSave();
     void killAfterEdit();
+    void editedWhileIdle();
+    void otherNames_data();
+    void otherNames();
+    void startDuringSlowClose();
 };
 
 void ProcessesTest::runs_data()
@@ -84,22 +124,25 @@ void ProcessesTest::runs_data()
     QTest::addColumn<QList<int>>("modes");  // of the user's file, its folder and the default file (-1: none)
     QTest::addColumn<bool>("unprivileged"); // run as a user whom file permissions bind
     QTest::addColumn<int>("exitCode");
+    QTest::addColumn<bool>("refused"); // the close says it could not save
     const QByteArray mine = HandEdited(3), outdated = "$VERSION\t102\n[Profile]\n\"Old\"\t\"\"\n";
     const QList<int> usual{0644, 0755, 0644};
-    QTest::newRow("SIGTERM") << int(SIGTERM) << QByteArray() << usual << false << 0;
-    QTest::newRow("SIGINT") << int(SIGINT) << QByteArray() << usual << false << 0;
-    QTest::newRow("SIGHUP") << int(SIGHUP) << QByteArray() << usual << false << 0;
-    QTest::newRow("SIGHUP ignored when started") << 0 << QByteArray() << usual << false << 0;
+    QTest::newRow("SIGTERM") << int(SIGTERM) << QByteArray() << usual << false << 0 << false;
+    QTest::newRow("SIGINT") << int(SIGINT) << QByteArray() << usual << false << 0 << false;
+    QTest::newRow("SIGHUP") << int(SIGHUP) << QByteArray() << usual << false << 0 << false;
+    QTest::newRow("SIGHUP ignored when started") << 0 << QByteArray() << usual << false << 0 << false;
     QTest::newRow("SIGTERM during the out-of-date warning")
-        << int(SIGTERM) << outdated << usual << false << 0;
-    QTest::newRow("Launcher.ini mode 000") << int(SIGTERM) << mine << QList<int>{0, 0755, 0644} << true << 0;
+        << int(SIGTERM) << outdated << usual << false << 0 << false;
+    QTest::newRow("Launcher.ini mode 000")
+        << int(SIGTERM) << mine << QList<int>{0, 0755, 0644} << true << 0 << true;
     QTest::newRow("Launcher.ini write-only")
-        << int(SIGTERM) << mine << QList<int>{0200, 0755, 0644} << true << 0;
+        << int(SIGTERM) << mine << QList<int>{0200, 0755, 0644} << true << 0 << true;
     QTest::newRow("out of date in a read-only folder") << int(SIGTERM) << mine + "$VERSION 102\n"
-                                                       << QList<int>{0644, 0555, 0644} << true << 0;
+                                                       << QList<int>{0644, 0555, 0644} << true << 0 << false;
     QTest::newRow("default unreadable")
-        << int(SIGTERM) << QByteArray() << QList<int>{0, 0755, 0} << true << 1;
-    QTest::newRow("default missing") << int(SIGTERM) << QByteArray() << QList<int>{0, 0755, -1} << false << 1;
+        << int(SIGTERM) << QByteArray() << QList<int>{0, 0755, 0} << true << 1 << false;
+    QTest::newRow("default missing") << int(SIGTERM) << QByteArray() << QList<int>{0, 0755, -1} << false << 1
+                                     << false;
 }
 
 // A launcher of its own (the default file beside it as the row says) ends
@@ -113,6 +156,7 @@ void ProcessesTest::runs()
     QFETCH(QList<int>, modes);
     QFETCH(bool, unprivileged);
     QFETCH(int, exitCode);
+    QFETCH(bool, refused);
     QTemporaryDir bundle;
     const QString launcher = bundle.filePath(QStringLiteral("bin/zelvane-launcher"));
     const QString defaultFile = bundle.filePath(QStringLiteral("Resources/LauncherDefault.ini"));
@@ -154,14 +198,13 @@ void ProcessesTest::runs()
     QCOMPARE(process->exitCode(), exitCode);
     if (exitCode == 0) // (the fatal end leaves them, as a crash does)
         QCOMPARE(DirectoryEntries(env.runtimeDir()), QStringList());
-    const bool refused = unprivileged && exitCode == 0;
     QCOMPARE(process->readAllStandardError().count("Unable to save the configuration to " +
                                                    env.userConfigPath().toUtf8() + " : "),
              refused ? 1 : 0);
     if (exitCode)
         QCOMPARE(DirectoryEntries(env.dataHome()), QStringList());
     else
-        QCOMPARE(ReadFile(env.userConfigPath()), refused ? userFile : SaveModel(LoadModel(shipped)));
+        QCOMPARE(ReadFile(env.userConfigPath()), unprivileged ? userFile : SaveModel(LoadModel(shipped)));
     if (userFile.startsWith("$VERSION\t102"))
         QCOMPARE(ReadFile(folder + QStringLiteral("/Launcher.102.ini")), userFile);
 }
@@ -187,14 +230,14 @@ void ProcessesTest::messagesAndCopies()
     QCOMPARE(env.run(HelperPath(), {QStringLiteral("third")}).exitCode, 0);
     QVERIFY(WaitForLine(*second, QStringLiteral("message third restored"), 2000));
 
+    // Both start from the shipped default and end with nothing unsaved: the
+    // second finds the first one's file and has no alarm to give.
     QTemporaryDir bundle;
-    const QString copy = bundle.filePath(QStringLiteral("bin/zelvane-launcher"));
-    QVERIFY(QDir().mkpath(bundle.filePath(QStringLiteral("bin"))) && QFile::copy(LauncherPath(), copy));
-    QVERIFY(QFile::link(
-        QDir(QCoreApplication::applicationDirPath() + QStringLiteral("/../Resources")).canonicalPath(),
-        bundle.filePath(QStringLiteral("Resources"))));
-    const auto original = StartAnswering(env), other = StartAnswering(env, {}, copy);
+    const auto original = StartAnswering(env), other = StartAnswering(env, {}, CopyOfLauncher(bundle));
     QVERIFY(original && other && Quit(*original) && Quit(*other));
+    QCOMPARE(DirectoryEntries(QFileInfo(env.userConfigPath()).path()),
+             QStringList(QStringLiteral("Launcher.ini")));
+    QVERIFY(!(original->readAllStandardError() + other->readAllStandardError()).contains("changed outside"));
 }
 
 // Ten simultaneous starts build exactly one window; a launcher killed with
@@ -242,7 +285,11 @@ void ProcessesTest::stoppedInstance()
         waiting.push_back(env.start(LauncherPath()));
     for (const auto &start : waiting) {
         QVERIFY(start->waitForFinished(15000));
-        QVERIFY(start->exitCode() == 1 && !start->readAllStandardError().contains("GetFileName("));
+        QCOMPARE(start->exitCode(), 1);
+        QCOMPARE(
+            start->readAllStandardError(),
+            "zelvane-launcher: The launcher already running neither answers nor ends (is it stopped?), so "
+            "no window was opened.\n");
     }
     QVERIFY(stuck->signal(SIGCONT));
     QCOMPARE(env.run(LauncherPath()).exitCode, 0);
@@ -304,10 +351,82 @@ void ProcessesTest::killAfterEdit()
     QVERIFY(!profiles.empty() && profiles.back().name == QLatin1String("Kept"));
 }
 
+// A file edited by hand while the launcher is idle is what the launcher
+// leaves when it ends, as it stands, with nothing kept and nothing said.
+void ProcessesTest::editedWhileIdle()
+{
+    ChildEnvironment env;
+    WriteFile(env.userConfigPath(), HandEdited(2));
+    const auto launcher = StartAnswering(env);
+    QVERIFY(launcher);
+    WriteFile(env.userConfigPath(), HandEdited(3));
+    QVERIFY(Quit(*launcher));
+    QCOMPARE(ReadFile(env.userConfigPath()), HandEdited(3));
+    QCOMPARE(DirectoryEntries(QFileInfo(env.userConfigPath()).path()),
+             QStringList(QStringLiteral("Launcher.ini")));
+    QVERIFY(!launcher->readAllStandardError().contains("changed outside"));
+}
+
+void ProcessesTest::otherNames_data()
+{
+    QTest::addColumn<QStringList>("command"); // "link": a symbolic link to the launcher
+    QTest::newRow("link") << QStringList{QStringLiteral("link")};
+    QTest::newRow("exec -a") << QStringList{"bash", "-c", "exec -a other \"$0\"", LauncherPath()};
+}
+
+// Started under another name, the launcher finds the running one.
+void ProcessesTest::otherNames()
+{
+    QFETCH(QStringList, command);
+    ChildEnvironment env;
+    QTemporaryDir links;
+    const QString link = links.filePath(QStringLiteral("zl"));
+    QVERIFY(QFile::link(QFileInfo(LauncherPath()).canonicalFilePath(), link));
+    command.replaceInStrings(QRegularExpression(QStringLiteral("^link$")), link);
+    const auto launcher = StartAnswering(env);
+    const ChildResult second = env.run(command.first(), command.mid(1), 3000);
+    QVERIFY(launcher && Quit(*launcher));
+    QCOMPARE(second.exitCode, 0);
+    QCOMPARE(second.standardError, QByteArray());
+}
+
+// A launcher whose last save waits for another writer's lock in vain and
+// then shows the failure for minutes: a start meanwhile waits for it, past
+// 5 s, and opens the window once it has ended. None leaves a file beside
+// Launcher.ini.
+void ProcessesTest::startDuringSlowClose()
+{
+    ChildEnvironment env;
+    const QString folder = QFileInfo(env.userConfigPath()).path();
+    QVERIFY(QDir().mkpath(folder));
+    auto otherWriter = std::make_unique<FolderLock>();
+    QString reason;
+    QVERIFY(otherWriter->Take(folder, 0, &reason));
+    const QString self = QCoreApplication::applicationFilePath();
+    const auto ending = env.start(self, {QStringLiteral("--launcher"), QStringLiteral("close")});
+    QVERIFY(WaitForLine(*ending, QStringLiteral("window"), 10000));
+    const auto next = env.start(self, {QStringLiteral("--launcher")});
+    ending->setReadChannel(QProcess::StandardError);
+    QVERIFY(
+        WaitForLine(*ending,
+                    QStringLiteral("Unable to save the configuration to %1 : Another launcher was writing in "
+                                   "the folder %2 and did not finish within 3 seconds, so the file was not "
+                                   "replaced.")
+                        .arg(env.userConfigPath(), folder),
+                    10000));
+    QVERIFY(!next->waitForFinished(3000)); // 6 s after it started
+    otherWriter.reset();
+    QVERIFY(ending->signal(SIGTERM) && ending->waitForFinished(5000));
+    QVERIFY(WaitForLine(*next, QStringLiteral("window"), 5000) && Quit(*next));
+    QCOMPARE(DirectoryEntries(folder), QStringList(QStringLiteral("Launcher.ini")));
+}
+
 int main(int argc, char **argv)
 {
     if (argc > 1 && qstrcmp(argv[1], "--edit") == 0)
         return RunEditingWindow(argc, argv);
+    if (argc > 1 && qstrcmp(argv[1], "--launcher") == 0)
+        return RunLauncher(argc, argv);
     QCoreApplication app(argc, argv);
     ProcessesTest test;
     return QTest::qExec(&test, argc, argv);

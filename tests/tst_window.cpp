@@ -25,6 +25,7 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace
 {
@@ -150,11 +151,14 @@ void WindowTest::Run(const QString &step)
         WriteFile(Resources() + QStringLiteral("/LauncherDefault.ini"), ReadFile(file));
     } else if (word == QLatin1String("write")) {
         WriteFile(path, ReadFile(file));
+    } else if (word == QLatin1String("rm")) {
+        QVERIFY(QFile::remove(path));
     } else if (word == QLatin1String("mkdir")) {
         QVERIFY(QDir().mkpath(path));
     } else if (word == QLatin1String("link")) {
         QVERIFY(QDir().mkpath(QFileInfo(path).path()));
-        QVERIFY(QFile::link(data->path() + u'/' + rest.section(u' ', 1), path));
+        const QString target = rest.section(u' ', 1);
+        QVERIFY(QFile::link(target.startsWith(u'/') ? target : data->path() + u'/' + target, path));
     } else if (word == QLatin1String("emulator")) {
         QFile::remove(EmulatorPath());
         if (rest != QLatin1String("missing"))
@@ -312,6 +316,13 @@ void WindowTest::Run(const QString &step)
             Log(QStringLiteral("file ") + entry + (info.isDir() ? QStringLiteral("/") : QString()) +
                 (info.isSymLink() ? QStringLiteral(" -> ") + info.symLinkTarget() : QString()));
         }
+    } else if (word == QLatin1String("chmod")) {
+        QVERIFY(::chmod(QFile::encodeName(path).constData(),
+                        mode_t(rest.section(u' ', 1).toUInt(nullptr, 8))) == 0);
+    } else if (word == QLatin1String("mode")) {
+        struct stat status = {};
+        QVERIFY(::stat(QFile::encodeName(path).constData(), &status) == 0);
+        Log(QStringLiteral("mode %1").arg(status.st_mode & 07777, 4, 8, QLatin1Char('0')));
     } else if (word == QLatin1String("cat")) {
         Log(QStringLiteral("content ") + QString::fromUtf8(ReadFile(path)));
     } else {

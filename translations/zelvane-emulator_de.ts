@@ -4,28 +4,20 @@
 <context>
     <name>EmulatorArgs</name>
     <message>
-        <source>using %1x%2.</source>
-        <translation>es wird %1x%2 verwendet.</translation>
+        <source>-windowsize is missing its size, such as 480x800; using %1x%2.</source>
+        <translation>-windowsize fehlt die Größe, etwa 480x800; es wird %1x%2 verwendet.</translation>
     </message>
     <message>
-        <source>-windowsize is missing its size, such as 480x800; </source>
-        <translation>-windowsize fehlt die Größe, etwa 480x800; </translation>
+        <source>-windowsize &quot;%1&quot; is not a size WIDTHxHEIGHT with each side from 1 to %2; using %3x%4.</source>
+        <translation>-windowsize „%1“ ist keine Größe BREITExHÖHE mit Seiten von 1 bis %2; es wird %3x%4 verwendet.</translation>
     </message>
     <message>
-        <source>-windowsize &quot;%1&quot; is not a size WIDTHxHEIGHT with each side from 1 to %2; </source>
-        <translation>-windowsize „%1“ ist keine Größe BREITExHÖHE mit Seiten von 1 bis %2; </translation>
+        <source>-ppi is missing its pixel density, such as 240; using %1 ppi.</source>
+        <translation>-ppi fehlt die Pixeldichte, etwa 240; es wird %1 ppi verwendet.</translation>
     </message>
     <message>
-        <source>using %1 ppi.</source>
-        <translation>es wird %1 ppi verwendet.</translation>
-    </message>
-    <message>
-        <source>-ppi is missing its pixel density, such as 240; </source>
-        <translation>-ppi fehlt die Pixeldichte, etwa 240; </translation>
-    </message>
-    <message>
-        <source>-ppi &quot;%1&quot; is not a pixel density from 1 to %2; </source>
-        <translation>-ppi „%1“ ist keine Pixeldichte von 1 bis %2; </translation>
+        <source>-ppi &quot;%1&quot; is not a pixel density from 1 to %2; using %3 ppi.</source>
+        <translation>-ppi „%1“ ist keine Pixeldichte von 1 bis %2; es wird %3 ppi verwendet.</translation>
     </message>
 </context>
 <context>

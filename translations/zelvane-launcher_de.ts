@@ -78,21 +78,21 @@
         <source>%1 is out of date and was not used.</source>
         <translation>%1 ist veraltet und wurde nicht verwendet.</translation>
     </message>
+    <message>
+        <source>A profile&apos;s name holds a NUL character, which cannot be printed: %1</source>
+        <translation>Der Name eines Profils enthält ein NUL-Zeichen, das sich nicht ausgeben lässt: %1</translation>
+    </message>
+    <message>
+        <source>The command holds a NUL character, which no command line can carry: %1</source>
+        <translation>Der Befehl enthält ein NUL-Zeichen, das keine Befehlszeile übergeben kann: %1</translation>
+    </message>
+    <message>
+        <source>The launcher already running neither answers nor ends (is it stopped?), so no window was opened.</source>
+        <translation>Der bereits laufende Launcher antwortet nicht und wird auch nicht beendet (ist er angehalten?); daher wurde kein Fenster geöffnet.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
-    <message>
-        <source>Your Launcher.ini configuration file is out of date and will not be used. </source>
-        <translation>Ihre Konfigurationsdatei Launcher.ini ist veraltet und wird nicht verwendet. </translation>
-    </message>
-    <message>
-        <source>It could not be renamed and is still at %1.</source>
-        <translation>Sie konnte nicht umbenannt werden und liegt weiterhin unter %1.</translation>
-    </message>
-    <message>
-        <source>It has been renamed to %1 to make place for a new configuration file.</source>
-        <translation>Sie wurde in %1 umbenannt, um Platz für eine neue Konfigurationsdatei zu schaffen.</translation>
-    </message>
     <message>
         <source>Resolution</source>
         <translation>Auflösung</translation>
@@ -238,14 +238,6 @@ Die Änderungen dieser Sitzung gehen verloren; die Datei auf dem Datenträger bl
         <translation>Entfernen des Profils bestätigen</translation>
     </message>
     <message>
-        <source>Are you sure you want to remove this profile?
-
-</source>
-        <translation>Möchten Sie dieses Profil wirklich entfernen?
-
-</translation>
-    </message>
-    <message>
         <source>Resolution bigger than the current screen size!</source>
         <translation>Auflösung größer als der aktuelle Bildschirm!</translation>
     </message>
@@ -297,14 +289,6 @@ Sind Sie sicher?</translation>
         <translation>Entfernen bestätigen: %1</translation>
     </message>
     <message>
-        <source>The following profiles use this option, are you sure you want to continue?
-
-</source>
-        <translation>Die folgenden Profile verwenden diese Option. Möchten Sie wirklich fortfahren?
-
-</translation>
-    </message>
-    <message>
         <source>Your Launcher.ini configuration file %1 cannot be read: %2.
 
 The launcher shows the shipped profiles instead and leaves the file as it is, so changes made in this session are not saved.</source>
@@ -344,7 +328,7 @@ Bitte wählen Sie einen Namen ohne doppelte Anführungszeichen.</translation>
         <source>A name cannot contain a backslash followed by t (\t): Launcher.ini reads it back as a TAB the next time the launcher starts.
 
 Please choose another name.</source>
-        <translation>Ein Name darf keinen umgekehrten Schrägstrich gefolgt von t (	) enthalten: Launcher.ini liest ihn beim nächsten Start des Launchers als Tabulator.
+        <translation>Ein Name darf keinen umgekehrten Schrägstrich gefolgt von t (\t) enthalten: Launcher.ini liest ihn beim nächsten Start des Launchers als Tabulator.
 
 Bitte wählen Sie einen anderen Namen.</translation>
     </message>
@@ -435,6 +419,36 @@ Entfernen Sie es, um das Profil zu speichern; Starten verwendet die Argumente we
     <message>
         <source>%1 (copy)</source>
         <translation>%1 (Kopie)</translation>
+    </message>
+    <message>
+        <source>Your Launcher.ini configuration file is out of date and will not be used. It could not be renamed and is still at %1.</source>
+        <translation>Ihre Konfigurationsdatei Launcher.ini ist veraltet und wird nicht verwendet. Sie konnte nicht umbenannt werden und liegt weiterhin unter %1.</translation>
+    </message>
+    <message>
+        <source>Your Launcher.ini configuration file is out of date and will not be used. It has been renamed to %1 to make place for a new configuration file.</source>
+        <translation>Ihre Konfigurationsdatei Launcher.ini ist veraltet und wird nicht verwendet. Sie wurde in %1 umbenannt, um Platz für eine neue Konfigurationsdatei zu schaffen.</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to remove this profile?
+
+%1</source>
+        <translation>Möchten Sie dieses Profil wirklich entfernen?
+
+%1</translation>
+    </message>
+    <message>
+        <source>The following profiles use this option, are you sure you want to continue?
+
+%1</source>
+        <extracomment>%1 is the list of profiles, one per line.</extracomment>
+        <translation>Die folgenden Profile verwenden diese Option. Möchten Sie wirklich fortfahren?
+
+%1</translation>
+    </message>
+    <message>
+        <source>Another launcher was writing in the folder %1 and did not finish within %2 seconds, so the file was not replaced.</source>
+        <extracomment>%1 is a folder, %2 a number of seconds.</extracomment>
+        <translation>Ein anderer Launcher schrieb im Ordner %1 und wurde nicht innerhalb von %2 Sekunden fertig; daher wurde die Datei nicht ersetzt.</translation>
     </message>
 </context>
 </TS>
