@@ -6,6 +6,7 @@
 // This program lives in its own bin/ directory: it puts a default file and a
 // recording emulator into the Resources beside it.
 #include "adddlg.h"
+#include "launchwatch.h"
 #include "modalanswerer.h"
 #include "quitsignals.h"
 #include "windowwidgets.h"
@@ -13,23 +14,26 @@
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QDir>
-#include <QHelpEvent>
 #include <QInputDialog>
 #include <QLabel>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTextDocumentFragment>
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/wait.h>
 
 namespace
 {
 
-// Stands at the emulator's path and records its arguments, NUL-terminated.
+// Stands at the emulator's path and records its arguments, NUL-terminated,
+// in a file named by its process id; a session's own script calls record
+// where it likes.
 const QByteArray Recorder =
-    "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\0' \"$a\"; done > \"$RECORD_DIR/$$.part\"\n"
-    "mv \"$RECORD_DIR/$$.part\" \"$RECORD_DIR/$$.args\"\n";
+    "#!/bin/sh\nrecord() { for a in \"$@\"; do printf '%s\\0' \"$a\"; done > \"$RECORD_DIR/$$.part\"\n"
+    "mv \"$RECORD_DIR/$$.part\" \"$RECORD_DIR/$$.args\"; }\n";
 
 QString Resources()
 {
@@ -68,7 +72,10 @@ private:
     void Flush();
     ModalAnswerer::Answer Logged(const ModalAnswerer::Answer &answer, const QString &kind);
 
+    void TakeRecordings(int count);
+
     QString caseDir;
+    QList<int> emulators; // recorded, not yet ended
     QStringList transcript;
     std::unique_ptr<ModalAnswerer> answerer;
     std::unique_ptr<MessageCapture> capture;
@@ -80,13 +87,19 @@ private:
 
 void WindowTest::Log(QString line)
 {
+    // The logs' time stamps and how long an emulator ran change from run to run.
+    static const QRegularExpression stamp(
+        QStringLiteral("\\d{4}-\\d\\d-\\d\\d_\\d\\d-\\d\\d-\\d\\d(\\.\\d+)?")),
+        seconds(QStringLiteral("\\d+\\.\\d seconds"));
     transcript << line.replace(data->path(), QStringLiteral("$DATA"))
+                      .replace(stamp, QStringLiteral("$TIME"))
+                      .replace(seconds, QStringLiteral("$SECONDS"))
                       .replace(Resources(), QStringLiteral("$RES"))
                       .replace(u'\n', QStringLiteral("\\n"));
 }
 
 // What came up since the last step: dialogs and messages, the file lookups
-// only while the window is built (the saves bring more of them).
+// while the window is built and the emulator's (the saves bring more).
 void WindowTest::Flush()
 {
     for (; dialogsLogged < answerer->seen().size(); ++dialogsLogged) {
@@ -98,7 +111,8 @@ void WindowTest::Flush()
     const QStringList messages = capture->messages();
     for (; messagesLogged < messages.size(); ++messagesLogged) {
         const QString &message = messages[messagesLogged];
-        if ((opening || !message.startsWith(QLatin1String("GetFileName("))) &&
+        if ((opening || !message.startsWith(QLatin1String("GetFileName( ")) ||
+             message.startsWith(QLatin1String("GetFileName( 3 )"))) &&
             !message.startsWith(QLatin1String("This plugin does not support"))) // offscreen's own
             Log(QStringLiteral("message ") + message);
     }
@@ -111,6 +125,9 @@ ModalAnswerer::Answer WindowTest::Logged(const ModalAnswerer::Answer &answer, co
         Flush();
         if (auto *input = qobject_cast<QInputDialog *>(dialog))
             Log(QStringLiteral("  offered '%1'").arg(input->textValue()));
+        if (!dialog->accessibleName().isEmpty())
+            Log(QStringLiteral("  accessible %1 | %2")
+                    .arg(dialog->accessibleName(), dialog->accessibleDescription()));
         answer(dialog);
         if (auto *add = qobject_cast<AddDlg *>(dialog)) {
             QStringList fields;
@@ -139,11 +156,13 @@ void WindowTest::Run(const QString &step)
     } else if (word == QLatin1String("link")) {
         QVERIFY(QDir().mkpath(QFileInfo(path).path()));
         QVERIFY(QFile::link(data->path() + u'/' + rest.section(u' ', 1), path));
-    } else if (word == QLatin1String("emulator")) {
+    } else if (word == QLatin1String("emulator")) { // recording, not-executable or missing; a script
+        const QString kind = rest.section(u' ', 0, 0), script = rest.section(u' ', 1);
         QFile::remove(EmulatorPath());
-        if (rest != QLatin1String("missing"))
-            WriteFile(EmulatorPath(), Recorder);
-        QFile::setPermissions(EmulatorPath(), rest == QLatin1String("recording")
+        if (kind != QLatin1String("missing"))
+            WriteFile(EmulatorPath(), Recorder + (script.isEmpty() ? QByteArray("record \"$@\"\n")
+                                                                   : ReadFile(caseDir + u'/' + script)));
+        QFile::setPermissions(EmulatorPath(), kind == QLatin1String("recording")
                                                   ? QFile::ExeOwner | QFile::ReadOwner
                                                   : QFile::ReadOwner);
     } else if (word == QLatin1String("open")) {
@@ -166,10 +185,10 @@ void WindowTest::Run(const QString &step)
     } else if (word == QLatin1String("click")) {
         QTest::mouseClick(window->findChild<QPushButton *>(rest + QStringLiteral("Button")), Qt::LeftButton);
     } else if (word == QLatin1String("tooltip")) { // Launch's, run by a shell as a user may copy it
-        QHelpEvent event(QEvent::ToolTip, QPoint(2, 2), w->launchButton->mapToGlobal(QPoint(2, 2)));
-        QCoreApplication::sendEvent(w->launchButton, &event);
         const QString command = QTextDocumentFragment::fromHtml(w->launchButton->toolTip()).toPlainText();
         Log(QStringLiteral("tooltip ") + command);
+        if (w->launchButton->accessibleDescription() != command)
+            Log(QStringLiteral("description ") + w->launchButton->accessibleDescription());
         QProcess::execute(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), command});
     } else if (word == QLatin1String("sigterm")) { // as the desktop sends it at logout
         quitSignals = std::make_unique<QuitSignals>();
@@ -226,14 +245,37 @@ void WindowTest::Run(const QString &step)
                 (add ? add->objectName() : QStringLiteral("nothing")));
         }
     } else if (word == QLatin1String("recordings")) {
-        // Waits for that many emulators and takes their records away.
+        TakeRecordings(rest.toInt());
+    } else if (word == QLatin1String("ended")) { // those emulators, once the launcher has reaped them
         const QDir dir(records->path());
         QTRY_COMPARE(dir.entryList({QStringLiteral("*.args")}).size(), rest.toInt());
-        for (const QString &name : dir.entryList({QStringLiteral("*.args")})) {
-            QList<QByteArray> words = ReadFile(dir.filePath(name)).split('\0');
-            words.removeLast(); // after the last terminator
-            Log(QStringLiteral("emulator ") + QString::fromUtf8(words.join(" | ")));
-            QFile::remove(dir.filePath(name));
+        for (const QString &name : dir.entryList({QStringLiteral("*.args")}))
+            QTRY_VERIFY2_WITH_TIMEOUT(!QFileInfo::exists(QStringLiteral("/proc/") + name.section(u'.', 0, 0)),
+                                      "not reaped", 5000);
+        TakeRecordings(rest.toInt());
+        emulators.clear();
+    } else if (word == QLatin1String("running")) { // the recorded emulators run on; they are ended here
+        for (int pid : std::exchange(emulators, {})) {
+            const QByteArray stat = ReadFile(QStringLiteral("/proc/%1/stat").arg(pid));
+            Log(QStringLiteral("emulator ") + (stat.isEmpty() || stat.contains(") Z ")
+                                                   ? QStringLiteral("ended")
+                                                   : QStringLiteral("running")));
+            ::kill(pid, SIGKILL);
+            ::waitpid(pid, nullptr, 0);
+        }
+    } else if (word == QLatin1String("early-end")) {
+        LaunchWatch::earlyEndMilliseconds = rest.toInt();
+    } else if (word == QLatin1String("logs")) {
+        // In the order of their contents, as their names differ by time only.
+        const QString folder = data->path() + QStringLiteral("/state/Zelvane/logs/");
+        QStringList logs;
+        for (const QString &entry : DirectoryEntries(folder))
+            logs << QString::fromUtf8(ReadFile(folder + entry)).trimmed();
+        logs.sort();
+        for (const QString &log : logs) {
+            Log(QStringLiteral("log"));
+            for (const QString &line : log.split(u'\n'))
+                Log(QStringLiteral("  ") + line);
         }
     } else if (word == QLatin1String("files")) {
         for (const QString &entry : DirectoryEntries(path)) {
@@ -245,6 +287,20 @@ void WindowTest::Run(const QString &step)
         Log(QStringLiteral("content ") + QString::fromUtf8(ReadFile(path)));
     } else {
         QFAIL(qPrintable(QStringLiteral("Unknown step: ") + step));
+    }
+}
+
+// Waits for that many emulators and takes their records away.
+void WindowTest::TakeRecordings(int count)
+{
+    const QDir dir(records->path());
+    QTRY_COMPARE(dir.entryList({QStringLiteral("*.args")}).size(), count);
+    for (const QString &name : dir.entryList({QStringLiteral("*.args")})) {
+        QList<QByteArray> words = ReadFile(dir.filePath(name)).split('\0');
+        words.removeLast(); // after the last terminator
+        Log(QStringLiteral("emulator ") + QString::fromUtf8(words.join(" | ")));
+        emulators << name.section(u'.', 0, 0).toInt();
+        QFile::remove(dir.filePath(name));
     }
 }
 
@@ -261,6 +317,8 @@ void WindowTest::sessions()
     QFETCH(QString, dir);
     caseDir = dir;
     transcript.clear();
+    emulators.clear();
+    LaunchWatch::earlyEndMilliseconds = 5000;
     dialogsLogged = messagesLogged = 0;
     data.reset(); // first, so it restores the environment before the next one changes it
     data = std::make_unique<TestDataDir>();
