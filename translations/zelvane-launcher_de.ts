@@ -392,5 +392,39 @@ Entfernen Sie es, um das Profil zu speichern; Starten verwendet die Argumente we
         <source>The file on disk is not the one the launcher last read or wrote, and it could not be kept as %1 (%2), so it was not replaced.</source>
         <translation>Die Datei auf dem Datenträger ist nicht die, die der Launcher zuletzt gelesen oder geschrieben hat, und sie konnte nicht als %1 aufbewahrt werden (%2); daher wurde sie nicht ersetzt.</translation>
     </message>
+    <message>
+        <source>The emulator with the profile &quot;%1&quot; was ended by signal %2 (%3) after %4 seconds.</source>
+        <translation>Der Emulator mit dem Profil „%1“ wurde nach %4 Sekunden durch das Signal %2 (%3) beendet.</translation>
+    </message>
+    <message>
+        <source>The emulator with the profile &quot;%1&quot; ended with exit status %2 after %3 seconds.</source>
+        <translation>Der Emulator mit dem Profil „%1“ endete nach %3 Sekunden mit dem Exit-Status %2.</translation>
+    </message>
+    <message>
+        <source>Its output went to the launcher&apos;s standard error, as no log could be written.</source>
+        <translation>Seine Ausgabe ging in die Standardfehlerausgabe des Launchers, da kein Protokoll geschrieben werden konnte.</translation>
+    </message>
+    <message>
+        <source>It wrote no output; its log holds only the command:
+%1</source>
+        <translation>Er hat nichts ausgegeben; sein Protokoll enthält nur den Befehl:
+%1</translation>
+    </message>
+    <message>
+        <source>Its last lines of output:
+
+%1
+
+Its whole output is in the log %2</source>
+        <translation>Seine letzten Ausgabezeilen:
+
+%1
+
+Die ganze Ausgabe steht im Protokoll %2</translation>
+    </message>
+    <message>
+        <source>Open &amp;Log</source>
+        <translation>&amp;Protokoll öffnen</translation>
+    </message>
 </context>
 </TS>
