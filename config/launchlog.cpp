@@ -5,6 +5,8 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 
 namespace
 {
@@ -47,25 +49,23 @@ LaunchLog CreateLaunchLog(const QString &folder, const QDateTime &when, const QS
                           const QString &commandLine, QString *reason)
 {
     QDir().mkpath(folder);
-    const QString stamp = when.toString(QStringLiteral("yyyy-MM-dd_HH-mm-ss"));
-    int number = 1;
-    for (const QString &name : QDir(folder).entryList({stamp + QStringLiteral("*.log")}, QDir::Files))
-        number = std::max(number, OrderOf(name).number + 1);
-    const QByteArray firstLine = commandLine.toUtf8() + '\n';
+    const QString stamp = when.toString(QStringLiteral("yyyy-MM-dd_HH-mm-ss")), name = FileSafe(profileName);
     QFile file;
-    for (;; ++number) {
+    // A further launch of the profile in the same second takes the next number.
+    for (int number = 1; number < 1000; ++number) {
         const QString suffix = number > 1 ? u'.' + QString::number(number) : QString();
-        file.setFileName(QStringLiteral("%1/%2%3_%4.log").arg(folder, stamp, suffix, FileSafe(profileName)));
-        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        file.setFileName(QStringLiteral("%1/%2%3_%4.log").arg(folder, stamp, suffix, name));
+        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered) || !file.exists())
             break;
-        if (!file.exists()) { // taken by another launch in the meantime otherwise
-            *reason = file.errorString();
-            return {QString(), 0};
-        }
     }
-    if (file.write(firstLine) != firstLine.size() || !file.flush()) {
-        *reason = file.errorString();
-        file.remove();
+    const QByteArray firstLine = commandLine.toUtf8() + '\n';
+    // QFileDevice gives no reason for a short write, as on a full disk;
+    // errno, cleared before, holds the reason of the write(2) that failed.
+    errno = 0;
+    if (!file.isOpen() || file.write(firstLine) != firstLine.size()) {
+        *reason = errno ? QString::fromLocal8Bit(std::strerror(errno)) : file.errorString();
+        if (file.isOpen())
+            file.remove();
         return {QString(), 0};
     }
     return {file.fileName(), firstLine.size()};
@@ -78,10 +78,8 @@ void PruneLaunchLogs(const QString &folder, int keep)
         if (const LogOrder order = OrderOf(name); order.number > 0)
             logs.emplace_back(order, name);
     }
-    if (int(logs.size()) <= keep)
-        return;
     std::sort(logs.begin(), logs.end());
-    for (size_t i = 0; i < logs.size() - keep; ++i)
+    for (size_t i = 0; i + keep < logs.size(); ++i)
         QFile::remove(folder + u'/' + logs[i].second);
 }
 

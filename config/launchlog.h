@@ -6,8 +6,8 @@
 // Each launch from the window keeps the emulator's output in a log of its
 // own, <time stamp>_<profile>.log in the log folder: the time stamp is the
 // launch's local time to the second (yyyy-MM-dd_HH-mm-ss), followed by .2,
-// .3 and so on for further launches in the same second, and the profile's
-// name is made safe for a file name. Its first line is the command.
+// .3 and so on for further launches of the profile in the same second, and
+// the profile's name is made safe for a file name. Its first line is the command.
 struct LaunchLog {
     QString path;       // empty when there is none
     qint64 outputStart; // where the emulator's output begins

@@ -22,6 +22,7 @@
 #include <QTextDocumentFragment>
 
 #include <csignal>
+#include <sys/prctl.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 
@@ -125,6 +126,10 @@ ModalAnswerer::Answer WindowTest::Logged(const ModalAnswerer::Answer &answer, co
         Flush();
         if (auto *input = qobject_cast<QInputDialog *>(dialog))
             Log(QStringLiteral("  offered '%1'").arg(input->textValue()));
+        for (const QLabel *label : dialog->findChildren<QLabel *>()) {
+            if (label->textFormat() != Qt::PlainText && Qt::mightBeRichText(label->text()))
+                Log(QStringLiteral("  shown as rich text: ") + label->text());
+        }
         if (!dialog->accessibleName().isEmpty())
             Log(QStringLiteral("  accessible %1 | %2")
                     .arg(dialog->accessibleName(), dialog->accessibleDescription()));
@@ -254,6 +259,9 @@ void WindowTest::Run(const QString &step)
                                       "not reaped", 5000);
         TakeRecordings(rest.toInt());
         emulators.clear();
+        int adopting = 0;
+        if (::prctl(PR_GET_CHILD_SUBREAPER, &adopting) == 0 && adopting)
+            Log(QStringLiteral("still adopting orphans"));
     } else if (word == QLatin1String("running")) { // the recorded emulators run on; they are ended here
         for (int pid : std::exchange(emulators, {})) {
             const QByteArray stat = ReadFile(QStringLiteral("/proc/%1/stat").arg(pid));
