@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QUrl>
 
+#include <cmath>
 #include <cstring>
 
 namespace
@@ -74,14 +75,17 @@ void MainWindow::Launch(const LaunchCommand &command, const QString &profileName
 
 void MainWindow::WarnEarlyEnd(const QString &profileName, const LaunchLog &log, const EmulatorEnd &end)
 {
-    const QString seconds = QLocale().toString(end.milliseconds / 1000.0, 'f', 1);
-    const QString text =
-        end.signaled
-            ? tr("The emulator with the profile \"%1\" was ended by signal %2 (%3) after %4 seconds.")
-                  .arg(profileName, QString::number(end.number),
-                       QString::fromLocal8Bit(strsignal(end.number)), seconds)
-            : tr("The emulator with the profile \"%1\" ended with exit status %2 after %3 seconds.")
-                  .arg(profileName, QString::number(end.number), seconds);
+    // In tenths of a second, rounded up: an emulator that fails at once
+    // ended "within 0.1 seconds".
+    const QString seconds =
+        QLocale().toString(std::ceil(std::max<qint64>(end.milliseconds, 1) / 100.0) / 10, 'f', 1);
+    const QString text = end.signaled ? tr("The emulator with the profile \"%1\" was ended by signal %2 (%3) "
+                                           "within %4 seconds of its start.")
+                                            .arg(profileName, QString::number(end.number),
+                                                 QString::fromLocal8Bit(strsignal(end.number)), seconds)
+                                      : tr("The emulator with the profile \"%1\" ended with exit status %2 "
+                                           "within %3 seconds of its start.")
+                                            .arg(profileName, QString::number(end.number), seconds);
     QMessageBox box(QMessageBox::Warning, tr("Zelvane Emulator Launcher Warning"), text, QMessageBox::Ok,
                     this);
     box.setTextFormat(Qt::PlainText);

@@ -393,14 +393,6 @@ Entfernen Sie es, um das Profil zu speichern; Starten verwendet die Argumente we
         <translation>Die Datei auf dem Datenträger ist nicht die, die der Launcher zuletzt gelesen oder geschrieben hat, und sie konnte nicht als %1 aufbewahrt werden (%2); daher wurde sie nicht ersetzt.</translation>
     </message>
     <message>
-        <source>The emulator with the profile &quot;%1&quot; was ended by signal %2 (%3) after %4 seconds.</source>
-        <translation>Der Emulator mit dem Profil „%1“ wurde nach %4 Sekunden durch das Signal %2 (%3) beendet.</translation>
-    </message>
-    <message>
-        <source>The emulator with the profile &quot;%1&quot; ended with exit status %2 after %3 seconds.</source>
-        <translation>Der Emulator mit dem Profil „%1“ endete nach %3 Sekunden mit dem Exit-Status %2.</translation>
-    </message>
-    <message>
         <source>Its output went to the launcher&apos;s standard error, as no log could be written.</source>
         <translation>Seine Ausgabe ging in die Standardfehlerausgabe des Launchers, da kein Protokoll geschrieben werden konnte.</translation>
     </message>
@@ -425,6 +417,14 @@ Die ganze Ausgabe steht im Protokoll %2</translation>
     <message>
         <source>Open &amp;Log</source>
         <translation>&amp;Protokoll öffnen</translation>
+    </message>
+    <message>
+        <source>The emulator with the profile &quot;%1&quot; was ended by signal %2 (%3) within %4 seconds of its start.</source>
+        <translation>Der Emulator mit dem Profil „%1“ wurde innerhalb von %4 Sekunden nach dem Start durch das Signal %2 (%3) beendet.</translation>
+    </message>
+    <message>
+        <source>The emulator with the profile &quot;%1&quot; ended with exit status %2 within %3 seconds of its start.</source>
+        <translation>Der Emulator mit dem Profil „%1“ endete innerhalb von %3 Sekunden nach dem Start mit dem Exit-Status %2.</translation>
     </message>
 </context>
 </TS>
