@@ -60,7 +60,8 @@ void MainWindow::Launch(const LaunchCommand &command, const QString &profileName
                              << folder << ":" << reason;
     qint64 pid = 0;
     if (!StartAdopted(command, log.path, &pid, &reason)) {
-        QFile::remove(log.path);
+        if (!log.path.isEmpty())
+            QFile::remove(log.path);
         QMessageBox box(QMessageBox::Critical, tr("Zelvane Emulator Launcher"),
                         tr("Failed to start Zelvane Emulator!"), QMessageBox::Ok, this);
         box.setInformativeText(tr("The emulator %1 could not be started: %2.").arg(command.program, reason));
