@@ -39,8 +39,8 @@ bool CanWatch()
 
 // The emulator is started through an intermediate process that ends at once
 // and leaves it an orphan. While the launcher is a child subreaper, orphans
-// below it become its own children: the emulator, and nothing else, is
-// adopted during its start.
+// below it become its own children; it is one only while the emulator
+// starts, so the processes the emulator leaves behind later are not its own.
 bool StartAdopted(const LaunchCommand &command, const QString &outputFile, qint64 *pid, QString *reason)
 {
 #ifdef Q_OS_LINUX
