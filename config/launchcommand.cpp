@@ -39,12 +39,16 @@ QString ShellCommandLine(const LaunchCommand &command)
     return words.join(u' ');
 }
 
-bool StartDetached(const LaunchCommand &command, QString *reason)
+bool StartDetached(const LaunchCommand &command, QString *reason, const QString &outputFile, qint64 *pid)
 {
     QProcess process;
     process.setProgram(command.program);
     process.setArguments(command.arguments);
-    if (process.startDetached())
+    if (!outputFile.isEmpty()) {
+        process.setStandardOutputFile(outputFile, QIODevice::Append);
+        process.setStandardErrorFile(outputFile, QIODevice::Append);
+    }
+    if (process.startDetached(pid))
         return true;
     // Qt names the call that failed before the system's text
     // ("execv: Permission denied"); the call means nothing to a user.

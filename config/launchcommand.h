@@ -28,6 +28,9 @@ QString ShellQuoted(const QString &word);
 // with exactly these arguments.
 QString ShellCommandLine(const LaunchCommand &command);
 
-// Starts the command as a process the launcher does not watch. On failure,
-// reason holds the system's reason, such as "No such file or directory".
-bool StartDetached(const LaunchCommand &command, QString *reason);
+// Starts the command as a process the launcher does not wait for. Its
+// output goes where the launcher's goes or, given a file, after what that
+// file holds; pid receives its process id. On failure, reason holds the
+// system's reason, such as "No such file or directory".
+bool StartDetached(const LaunchCommand &command, QString *reason, const QString &outputFile = QString(),
+                   qint64 *pid = nullptr);

@@ -11,7 +11,7 @@ QString ResourcesDir(const QString &name)
         .absolutePath();
 }
 
-QString GetFileName(int kind)
+QString FilePath(int kind)
 {
     QString result;
     switch (kind) {
@@ -29,7 +29,26 @@ QString GetFileName(int kind)
         result = ResourcesDir(QStringLiteral("Zelvane.app/Contents/MacOS/zelvane"));
         break;
     }
+    return result;
+}
+
+QString GetFileName(int kind)
+{
+    const QString result = FilePath(kind);
     // Built by hand: QDebug would escape the path and drop the trailing space.
     qDebug().noquote().nospace() << "GetFileName( " << kind << " ): result= \"" << result << "\" ";
     return result;
+}
+
+QString LaunchLogFolder()
+{
+#ifdef Q_OS_MACOS
+    return QDir::homePath() + QStringLiteral("/Library/Logs/Zelvane");
+#else
+    QString state = qEnvironmentVariable("XDG_STATE_HOME");
+    // A relative path is to be ignored, as for every XDG base directory.
+    if (!QDir::isAbsolutePath(state))
+        state = QDir::homePath() + QStringLiteral("/.local/state");
+    return state + QStringLiteral("/Zelvane/logs");
+#endif
 }

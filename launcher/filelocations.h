@@ -13,3 +13,12 @@ QString ResourcesDir(const QString &name);
 // The full path for a FileKind; empty for any other value. Every call writes
 // one trace line to standard error: GetFileName( kind ): result= "path"
 QString GetFileName(int kind);
+
+// The same path without the trace line, for what the window shows while the
+// user makes choices; what the launcher opens, writes or starts is looked up
+// with GetFileName.
+QString FilePath(int kind);
+
+// The folder of the emulator's logs: $XDG_STATE_HOME/Zelvane/logs (normally
+// ~/.local/state/Zelvane/logs), on macOS ~/Library/Logs/Zelvane.
+QString LaunchLogFolder();

@@ -8,7 +8,9 @@
 #include <vector>
 
 enum class ProfileAction;
+struct EmulatorEnd;
 struct LaunchCommand;
+struct LaunchLog;
 struct PassedOverFile;
 class ProfileQListWidget;
 class QFormLayout;
@@ -29,6 +31,10 @@ public:
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
 
+    // Starts the emulator with the command for the named profile, keeps its
+    // output in a log and tells the user when it ends early.
+    void Launch(const LaunchCommand &command, const QString &profileName);
+
 public slots:
     void OnProfileChanged(int index);
     void OnAddUpdateProfile();
@@ -43,10 +49,6 @@ public slots:
     void OnTextCtrlEdit();
     void OnHelp();
     void OnLaunch();
-
-protected:
-    // Fills in the Launch button's tooltip when it is asked for.
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     // Configuration: launcher.cpp
@@ -71,8 +73,10 @@ private:
     void EnableRemoveButton(QPushButton *button, int index);
 
     // Launching: launching.cpp
-    LaunchCommand GetWindowLaunchCommand() const;
-    void StartEmulator(const LaunchCommand &command);
+    LaunchCommand GetWindowLaunchCommand(const QString &program) const;
+    void KeepLaunchDescriptionCurrent();
+    void UpdateLaunchDescription();
+    void WarnEarlyEnd(const QString &profileName, const LaunchLog &log, const EmulatorEnd &end);
 
     // Profiles: profileediting.cpp
     void CopyWindowToProfile(Profile &profile);

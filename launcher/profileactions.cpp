@@ -103,7 +103,7 @@ void MainWindow::RunProfileAction(ProfileAction action, int row)
         return;
     switch (action) {
     case ProfileAction::Launch:
-        StartEmulator(GetProfileLaunchCommand(row));
+        Launch(GetProfileLaunchCommand(row), profiles[row].name);
         break;
     case ProfileAction::CopyCommandLine:
         QGuiApplication::clipboard()->setText(ShellCommandLine(GetProfileLaunchCommand(row)));

@@ -6,6 +6,7 @@
 // This program lives in its own bin/ directory: it puts a default file and a
 // recording emulator into the Resources beside it.
 #include "adddlg.h"
+#include "launchwatch.h"
 #include "modalanswerer.h"
 #include "quitsignals.h"
 #include "windowwidgets.h"
@@ -14,26 +15,30 @@
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QDir>
-#include <QHelpEvent>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMenu>
 #include <QProcess>
 #include <QProxyStyle>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTextDocumentFragment>
 
 #include <csignal>
+#include <sys/prctl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 
 namespace
 {
 
-// Stands at the emulator's path and records its arguments, NUL-terminated.
+// Stands at the emulator's path and records its arguments, NUL-terminated,
+// in a file named by its process id; a session's own script calls record
+// where it likes.
 const QByteArray Recorder =
-    "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\0' \"$a\"; done > \"$RECORD_DIR/$$.part\"\n"
-    "mv \"$RECORD_DIR/$$.part\" \"$RECORD_DIR/$$.args\"\n";
+    "#!/bin/sh\nrecord() { for a in \"$@\"; do printf '%s\\0' \"$a\"; done > \"$RECORD_DIR/$$.part\"\n"
+    "mv \"$RECORD_DIR/$$.part\" \"$RECORD_DIR/$$.args\"; }\n";
 
 QString Resources()
 {
@@ -85,7 +90,10 @@ private:
     void Flush();
     ModalAnswerer::Answer Logged(const ModalAnswerer::Answer &answer, const QString &kind);
 
+    void TakeRecordings(int count);
+
     QString caseDir;
+    QList<int> emulators; // recorded, not yet ended
     QStringList transcript;
     std::unique_ptr<ModalAnswerer> answerer;
     std::unique_ptr<MessageCapture> capture;
@@ -97,13 +105,19 @@ private:
 
 void WindowTest::Log(QString line)
 {
+    // The logs' time stamps and how long an emulator ran change from run to run.
+    static const QRegularExpression stamp(
+        QStringLiteral("\\d{4}-\\d\\d-\\d\\d_\\d\\d-\\d\\d-\\d\\d(\\.\\d+)?")),
+        seconds(QStringLiteral("\\d+\\.\\d seconds"));
     transcript << line.replace(data->path(), QStringLiteral("$DATA"))
+                      .replace(stamp, QStringLiteral("$TIME"))
+                      .replace(seconds, QStringLiteral("$SECONDS"))
                       .replace(Resources(), QStringLiteral("$RES"))
                       .replace(u'\n', QStringLiteral("\\n"));
 }
 
 // What came up since the last step: dialogs and messages, the file lookups
-// only while the window is built (the saves bring more of them).
+// while the window is built and the emulator's (the saves bring more).
 void WindowTest::Flush()
 {
     for (; dialogsLogged < answerer->seen().size(); ++dialogsLogged) {
@@ -115,7 +129,8 @@ void WindowTest::Flush()
     const QStringList messages = capture->messages();
     for (; messagesLogged < messages.size(); ++messagesLogged) {
         const QString &message = messages[messagesLogged];
-        if ((opening || !message.startsWith(QLatin1String("GetFileName("))) &&
+        if ((opening || !message.startsWith(QLatin1String("GetFileName( ")) ||
+             message.startsWith(QLatin1String("GetFileName( 3 )"))) &&
             !message.startsWith(QLatin1String("This plugin does not support"))) // offscreen's own
             Log(QStringLiteral("message ") + message);
     }
@@ -128,6 +143,13 @@ ModalAnswerer::Answer WindowTest::Logged(const ModalAnswerer::Answer &answer, co
         Flush();
         if (auto *input = qobject_cast<QInputDialog *>(dialog))
             Log(QStringLiteral("  offered '%1'").arg(input->textValue()));
+        for (const QLabel *label : dialog->findChildren<QLabel *>()) {
+            if (label->textFormat() != Qt::PlainText && Qt::mightBeRichText(label->text()))
+                Log(QStringLiteral("  shown as rich text: ") + label->text());
+        }
+        if (!dialog->accessibleName().isEmpty())
+            Log(QStringLiteral("  accessible %1 | %2")
+                    .arg(dialog->accessibleName(), dialog->accessibleDescription()));
         answer(dialog);
         if (auto *add = qobject_cast<AddDlg *>(dialog)) {
             QStringList fields;
@@ -159,11 +181,13 @@ void WindowTest::Run(const QString &step)
         QVERIFY(QDir().mkpath(QFileInfo(path).path()));
         const QString target = rest.section(u' ', 1);
         QVERIFY(QFile::link(target.startsWith(u'/') ? target : data->path() + u'/' + target, path));
-    } else if (word == QLatin1String("emulator")) {
+    } else if (word == QLatin1String("emulator")) { // recording, not-executable or missing; a script
+        const QString kind = rest.section(u' ', 0, 0), script = rest.section(u' ', 1);
         QFile::remove(EmulatorPath());
-        if (rest != QLatin1String("missing"))
-            WriteFile(EmulatorPath(), Recorder);
-        QFile::setPermissions(EmulatorPath(), rest == QLatin1String("recording")
+        if (kind != QLatin1String("missing"))
+            WriteFile(EmulatorPath(), Recorder + (script.isEmpty() ? QByteArray("record \"$@\"\n")
+                                                                   : ReadFile(caseDir + u'/' + script)));
+        QFile::setPermissions(EmulatorPath(), kind == QLatin1String("recording")
                                                   ? QFile::ExeOwner | QFile::ReadOwner
                                                   : QFile::ReadOwner);
     } else if (word == QLatin1String("open")) {
@@ -239,10 +263,10 @@ void WindowTest::Run(const QString &step)
              ++i)
             Log(QStringLiteral("  ") + lines[i]);
     } else if (word == QLatin1String("tooltip")) { // Launch's, run by a shell as a user may copy it
-        QHelpEvent event(QEvent::ToolTip, QPoint(2, 2), w->launchButton->mapToGlobal(QPoint(2, 2)));
-        QCoreApplication::sendEvent(w->launchButton, &event);
         const QString command = QTextDocumentFragment::fromHtml(w->launchButton->toolTip()).toPlainText();
         Log(QStringLiteral("tooltip ") + command);
+        if (w->launchButton->accessibleDescription() != command)
+            Log(QStringLiteral("description ") + w->launchButton->accessibleDescription());
         QProcess::execute(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), command});
     } else if (word == QLatin1String("sigterm")) { // as the desktop sends it at logout
         quitSignals = std::make_unique<QuitSignals>();
@@ -299,16 +323,42 @@ void WindowTest::Run(const QString &step)
                 (add ? add->objectName() : QStringLiteral("nothing")));
         }
     } else if (word == QLatin1String("recordings")) {
-        // Waits for that many emulators and takes their records away.
+        TakeRecordings(rest.toInt());
+    } else if (word == QLatin1String("ended")) { // those emulators, once the launcher has reaped them
         const QDir dir(records->path());
         if (rest.toInt() == 0)
             QTest::qWait(300); // time enough for one wrongly started to record
         QTRY_COMPARE(dir.entryList({QStringLiteral("*.args")}).size(), rest.toInt());
-        for (const QString &name : dir.entryList({QStringLiteral("*.args")})) {
-            QList<QByteArray> words = ReadFile(dir.filePath(name)).split('\0');
-            words.removeLast(); // after the last terminator
-            Log(QStringLiteral("emulator ") + QString::fromUtf8(words.join(" | ")));
-            QFile::remove(dir.filePath(name));
+        for (const QString &name : dir.entryList({QStringLiteral("*.args")}))
+            QTRY_VERIFY2_WITH_TIMEOUT(!QFileInfo::exists(QStringLiteral("/proc/") + name.section(u'.', 0, 0)),
+                                      "not reaped", 5000);
+        TakeRecordings(rest.toInt());
+        emulators.clear();
+        int adopting = 0;
+        if (::prctl(PR_GET_CHILD_SUBREAPER, &adopting) == 0 && adopting)
+            Log(QStringLiteral("still adopting orphans"));
+    } else if (word == QLatin1String("running")) { // the recorded emulators run on; they are ended here
+        for (int pid : std::exchange(emulators, {})) {
+            const QByteArray stat = ReadFile(QStringLiteral("/proc/%1/stat").arg(pid));
+            Log(QStringLiteral("emulator ") + (stat.isEmpty() || stat.contains(") Z ")
+                                                   ? QStringLiteral("ended")
+                                                   : QStringLiteral("running")));
+            ::kill(pid, SIGKILL);
+            ::waitpid(pid, nullptr, 0);
+        }
+    } else if (word == QLatin1String("early-end")) {
+        LaunchWatch::earlyEndMilliseconds = rest.toInt();
+    } else if (word == QLatin1String("logs")) {
+        // In the order of their contents, as their names differ by time only.
+        const QString folder = data->path() + QStringLiteral("/state/Zelvane/logs/");
+        QStringList logs;
+        for (const QString &entry : DirectoryEntries(folder))
+            logs << QString::fromUtf8(ReadFile(folder + entry)).trimmed();
+        logs.sort();
+        for (const QString &log : logs) {
+            Log(QStringLiteral("log"));
+            for (const QString &line : log.split(u'\n'))
+                Log(QStringLiteral("  ") + line);
         }
     } else if (word == QLatin1String("files")) {
         for (const QString &entry : DirectoryEntries(path)) {
@@ -330,6 +380,20 @@ void WindowTest::Run(const QString &step)
     }
 }
 
+// Waits for that many emulators and takes their records away.
+void WindowTest::TakeRecordings(int count)
+{
+    const QDir dir(records->path());
+    QTRY_COMPARE(dir.entryList({QStringLiteral("*.args")}).size(), count);
+    for (const QString &name : dir.entryList({QStringLiteral("*.args")})) {
+        QList<QByteArray> words = ReadFile(dir.filePath(name)).split('\0');
+        words.removeLast(); // after the last terminator
+        Log(QStringLiteral("emulator ") + QString::fromUtf8(words.join(" | ")));
+        emulators << name.section(u'.', 0, 0).toInt();
+        QFile::remove(dir.filePath(name));
+    }
+}
+
 void WindowTest::sessions_data()
 {
     QTest::addColumn<QString>("dir");
@@ -343,6 +407,8 @@ void WindowTest::sessions()
     QFETCH(QString, dir);
     caseDir = dir;
     transcript.clear();
+    emulators.clear();
+    LaunchWatch::earlyEndMilliseconds = 5000;
     dialogsLogged = messagesLogged = 0;
     data.reset(); // first, so it restores the environment before the next one changes it
     data = std::make_unique<TestDataDir>();

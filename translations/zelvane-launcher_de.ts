@@ -450,5 +450,39 @@ Entfernen Sie es, um das Profil zu speichern; Starten verwendet die Argumente we
         <extracomment>%1 is a folder, %2 a number of seconds.</extracomment>
         <translation>Ein anderer Launcher schrieb im Ordner %1 und wurde nicht innerhalb von %2 Sekunden fertig; daher wurde die Datei nicht ersetzt.</translation>
     </message>
+    <message>
+        <source>Its output went to the launcher&apos;s standard error, as no log could be written.</source>
+        <translation>Seine Ausgabe ging in die Standardfehlerausgabe des Launchers, da kein Protokoll geschrieben werden konnte.</translation>
+    </message>
+    <message>
+        <source>It wrote no output; its log holds only the command:
+%1</source>
+        <translation>Er hat nichts ausgegeben; sein Protokoll enthält nur den Befehl:
+%1</translation>
+    </message>
+    <message>
+        <source>Its last lines of output:
+
+%1
+
+Its whole output is in the log %2</source>
+        <translation>Seine letzten Ausgabezeilen:
+
+%1
+
+Die ganze Ausgabe steht im Protokoll %2</translation>
+    </message>
+    <message>
+        <source>Open &amp;Log</source>
+        <translation>&amp;Protokoll öffnen</translation>
+    </message>
+    <message>
+        <source>The emulator with the profile &quot;%1&quot; was ended by signal %2 (%3) within %4 seconds of its start.</source>
+        <translation>Der Emulator mit dem Profil „%1“ wurde innerhalb von %4 Sekunden nach dem Start durch das Signal %2 (%3) beendet.</translation>
+    </message>
+    <message>
+        <source>The emulator with the profile &quot;%1&quot; ended with exit status %2 within %3 seconds of its start.</source>
+        <translation>Der Emulator mit dem Profil „%1“ endete innerhalb von %3 Sekunden nach dem Start mit dem Exit-Status %2.</translation>
+    </message>
 </context>
 </TS>

@@ -6,17 +6,21 @@
 #include <QRegularExpression>
 
 TestDataDir::TestDataDir()
-    : previous(qgetenv("XDG_DATA_HOME")), hadPrevious(qEnvironmentVariableIsSet("XDG_DATA_HOME"))
 {
+    for (const char *name : {"XDG_DATA_HOME", "XDG_STATE_HOME"})
+        saved.push_back({name, qEnvironmentVariableIsSet(name), qgetenv(name)});
     qputenv("XDG_DATA_HOME", dir.path().toLocal8Bit());
+    qputenv("XDG_STATE_HOME", (dir.path() + QStringLiteral("/state")).toLocal8Bit());
 }
 
 TestDataDir::~TestDataDir()
 {
-    if (hadPrevious)
-        qputenv("XDG_DATA_HOME", previous);
-    else
-        qunsetenv("XDG_DATA_HOME");
+    for (const Saved &variable : saved) {
+        if (variable.wasSet)
+            qputenv(variable.name, variable.value);
+        else
+            qunsetenv(variable.name);
+    }
 }
 
 QString TestDataDir::userConfigPath() const

@@ -4,9 +4,11 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <vector>
+
 // A private user data directory for one test: XDG_DATA_HOME points into a
 // temporary directory while the object lives, so the launcher's user file
-// is <temporary>/Zelvane/Launcher.ini.
+// is <temporary>/Zelvane/Launcher.ini, and XDG_STATE_HOME to its state/.
 class TestDataDir
 {
 public:
@@ -23,8 +25,12 @@ public:
 
 private:
     QTemporaryDir dir;
-    QByteArray previous;
-    bool hadPrevious;
+    struct Saved {
+        const char *name;
+        bool wasSet;
+        QByteArray value;
+    };
+    std::vector<Saved> saved;
 };
 
 // Collects the messages that go through Qt's message output while it lives.

@@ -1,0 +1,2 @@
+record "$@"
+exit 5

@@ -1,0 +1,3 @@
+echo 'about to end'
+record "$@"
+kill -TERM $$

@@ -1,0 +1,4 @@
+record "$@"
+sleep 0.5
+echo 'late error' >&2
+exit 4

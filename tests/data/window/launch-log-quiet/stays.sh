@@ -1,0 +1,3 @@
+echo 'running'
+record "$@"
+exec sleep 10

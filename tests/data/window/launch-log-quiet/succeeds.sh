@@ -1,0 +1,3 @@
+echo 'ready'
+echo 'warming up' >&2
+record "$@"
