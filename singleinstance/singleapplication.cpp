@@ -14,8 +14,9 @@
 namespace
 {
 
-// A message travels as its UTF-8 length in four big-endian bytes followed by
-// the text; the running instance answers it with this byte.
+// A message travels as its encoded length in four big-endian bytes followed
+// by the encoded text and tokens; the running instance answers it with this
+// byte.
 constexpr char Ack = '\x06';
 
 // The socket's path, the lock file's path less ".lock": a short name made
@@ -112,7 +113,7 @@ bool SingleApplication::Deliver(const QString &message, const QDeadlineTimer &de
     socket.connectToServer(socketPath);
     if (!socket.waitForConnected(Remaining(deadline)))
         return false;
-    const QByteArray text = message.toUtf8();
+    const QByteArray text = EncodeMessage(message, StartTokens());
     char length[4];
     qToBigEndian(quint32(text.size()), length);
     socket.write(length, sizeof length);
@@ -139,7 +140,7 @@ void SingleApplication::activateWindow()
         return;
     activationWindow->setWindowState(activationWindow->windowState() & ~Qt::WindowMinimized);
     activationWindow->raise();
-    activationWindow->activateWindow();
+    ActivateWindow(activationWindow, received);
 }
 
 void SingleApplication::OnNewConnection()
@@ -159,11 +160,18 @@ void SingleApplication::OnReadyRead(QLocalSocket *socket)
     if (socket->bytesAvailable() < 4 + qint64(length))
         return;
     socket->skip(4);
-    const QString message = QString::fromUtf8(socket->read(length));
+    ActivationTokens tokens;
+    const QString message = DecodeMessage(socket->read(length), &tokens);
     socket->write(&Ack, 1);
     socket->disconnectFromServer();
     // Queued, so whatever the message sets off runs outside this socket's
     // signal and may open dialogs or run event loops of its own.
     QMetaObject::invokeMethod(
-        this, [this, message] { emit messageReceived(message); }, Qt::QueuedConnection);
+        this,
+        [this, message, tokens] {
+            received = tokens;
+            emit messageReceived(message);
+            received = {};
+        },
+        Qt::QueuedConnection);
 }
