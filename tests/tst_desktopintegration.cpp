@@ -1,5 +1,6 @@
 // What a screen reader and a user in another language get of the window: the
 // accessibility tree, worded by the translation installed as main installs it.
+#include "desktopidentity.h"
 #include "modalanswerer.h"
 #include "translations.h"
 #include "windowwidgets.h"
@@ -49,6 +50,7 @@ private slots:
         QTest::newRow("German") << "de_DE";
     }
     void windowInLocale();
+    void identity();
 };
 
 // The whole window, the profile row's Add turned Update, and a message box
@@ -81,6 +83,17 @@ void DesktopIntegrationTest::windowInLocale()
     const QString expected =
         QString::fromUtf8(ReadFile(QFINDTESTDATA("data/desktopintegration/" + locale + ".txt")));
     QCOMPARE(lines.join(u'\n') + u'\n', expected);
+}
+
+// The desktop entry's id before the window is shown; the icon only once its
+// first frame is out.
+void DesktopIntegrationTest::identity()
+{
+    SetDesktopIdentity();
+    QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("org.zelvane.Launcher"));
+    openWindow(ReadFile(QFINDTESTDATA("data/desktopintegration/Launcher.ini")));
+    QVERIFY(QGuiApplication::windowIcon().isNull());
+    QTRY_COMPARE(QGuiApplication::windowIcon().availableSizes(), QList<QSize>{QSize(128, 128)});
 }
 
 QTEST_MAIN(DesktopIntegrationTest)
