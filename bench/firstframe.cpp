@@ -1,5 +1,6 @@
 #include "firstframe.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QTimer>
 #include <QWidget>
@@ -15,10 +16,12 @@ namespace
 class FirstFrameFilter : public QObject
 {
 public:
-    bool eventFilter(QObject *, QEvent *event) override
+    explicit FirstFrameFilter(QWidget *window) : window(window) {}
+
+    bool eventFilter(QObject *watched, QEvent *event) override
     {
         // The zero timer runs after the paint has been flushed to the screen.
-        if (event->type() == QEvent::Paint)
+        if (watched == window && event->type() == QEvent::Paint)
             QTimer::singleShot(0, [] { Report(); });
         return false;
     }
@@ -34,11 +37,16 @@ public:
         std::fflush(stdout);
         _exit(0);
     }
+
+    QWidget *const window;
 };
 
 } // namespace
 
 void ReportFirstFrame(QWidget *window)
 {
-    window->installEventFilter(new FirstFrameFilter);
+    // On the application, and installed last, it sees the paint before any
+    // filter of the program's own, so the report comes before whatever the
+    // program leaves for after its first frame.
+    QCoreApplication::instance()->installEventFilter(new FirstFrameFilter(window));
 }
