@@ -32,8 +32,10 @@ public:
         clock_gettime(CLOCK_MONOTONIC, &now);
         rusage usage{};
         getrusage(RUSAGE_SELF, &usage);
-        std::printf("frame %lld %ld\n", static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec,
-                    usage.ru_maxrss);
+        const long cpu = (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1000000L + usage.ru_utime.tv_usec +
+                         usage.ru_stime.tv_usec;
+        std::printf("frame %lld %ld %ld\n", static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec,
+                    usage.ru_maxrss, cpu);
         std::fflush(stdout);
         _exit(0);
     }
