@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include <utility>
+
 namespace
 {
 
