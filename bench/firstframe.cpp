@@ -1,5 +1,6 @@
 #include "firstframe.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QTimer>
 #include <QWidget>
@@ -15,10 +16,12 @@ namespace
 class FirstFrameFilter : public QObject
 {
 public:
-    bool eventFilter(QObject *, QEvent *event) override
+    explicit FirstFrameFilter(QWidget *window) : window(window) {}
+
+    bool eventFilter(QObject *watched, QEvent *event) override
     {
         // The zero timer runs after the paint has been flushed to the screen.
-        if (event->type() == QEvent::Paint)
+        if (watched == window && event->type() == QEvent::Paint)
             QTimer::singleShot(0, [] { Report(); });
         return false;
     }
@@ -29,16 +32,23 @@ public:
         clock_gettime(CLOCK_MONOTONIC, &now);
         rusage usage{};
         getrusage(RUSAGE_SELF, &usage);
-        std::printf("frame %lld %ld\n", static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec,
-                    usage.ru_maxrss);
+        const long cpu = (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1000000L + usage.ru_utime.tv_usec +
+                         usage.ru_stime.tv_usec;
+        std::printf("frame %lld %ld %ld\n", static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec,
+                    usage.ru_maxrss, cpu);
         std::fflush(stdout);
         _exit(0);
     }
+
+    QWidget *const window;
 };
 
 } // namespace
 
 void ReportFirstFrame(QWidget *window)
 {
-    window->installEventFilter(new FirstFrameFilter);
+    // On the application, and installed last, it sees the paint before any
+    // filter of the program's own, so the report comes before whatever the
+    // program leaves for after its first frame.
+    QCoreApplication::instance()->installEventFilter(new FirstFrameFilter(window));
 }

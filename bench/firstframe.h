@@ -3,6 +3,7 @@
 class QWidget;
 
 // Once window has painted its first frame, prints the monotonic clock in
-// nanoseconds and the peak resident memory in KiB ("frame <ns> <kib>") and
+// nanoseconds, the peak resident memory in KiB and the processor time used
+// in microseconds, user and system ("frame <ns> <kib> <us>"), and
 // ends the process at once, so nothing after start-up is measured.
 void ReportFirstFrame(QWidget *window);

@@ -1,10 +1,10 @@
 #include "commandline.h"
+#include "desktopidentity.h"
 #include "launcher.h"
 #include "quitsignals.h"
 #include "singleapplication.h"
 #include "translations.h"
 
-#include <QIcon>
 #include <QLocale>
 
 int main(int argc, char *argv[])
@@ -25,11 +25,9 @@ int main(int argc, char *argv[])
     }
 
     InstallTranslations(QLocale(), &app);
-    // The desktop entry's id and icon, so that docks and task bars match the
-    // window to its menu entry (on X11 through WM_CLASS, the executable's
-    // name, which the entry names as StartupWMClass).
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.zelvane.Launcher"));
-    QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/org.zelvane.Launcher.png")));
+    // On X11 docks also match the window through WM_CLASS, the executable's
+    // name, which the desktop entry names as StartupWMClass.
+    SetDesktopIdentity();
 
     QuitSignals quitSignals;
     int result = 0;

@@ -25,6 +25,11 @@ void Install(const QLocale &locale, const QString &name, const QString &director
 
 void InstallTranslations(const QLocale &locale, QObject *owner)
 {
+    // The texts are written in English: a user who prefers English, and the
+    // C locale, need no search through translation files.
+    const QLocale::Language preferred = QLocale(locale.uiLanguages().value(0)).language();
+    if (preferred == QLocale::English || preferred == QLocale::C)
+        return;
     Install(locale, QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath), owner);
     Install(locale, QStringLiteral("zelvane-launcher"), ResourcesDir(QStringLiteral("translations")), owner);
 }

@@ -14,9 +14,9 @@
 namespace
 {
 
-// A message travels as its UTF-8 length in four big-endian bytes followed by
-// the text; the running instance answers it with Ack, or, once its event
-// loop has returned and it is on its way out, with Ending.
+// A message travels as its encoded length in four big-endian bytes followed
+// by the encoded text and tokens; the running instance answers it with Ack,
+// or, once its event loop has returned and it is on its way out, with Ending.
 constexpr char Ack = '\x06';
 constexpr char Ending = '\x04';
 
@@ -121,7 +121,7 @@ char SingleApplication::Deliver(const QString &message, const QDeadlineTimer &de
     socket.connectToServer(socketPath);
     if (!socket.waitForConnected(Remaining(deadline)))
         return 0;
-    const QByteArray text = message.toUtf8();
+    const QByteArray text = EncodeMessage(message, StartTokens());
     char length[4];
     qToBigEndian(quint32(text.size()), length);
     socket.write(length, sizeof length);
@@ -149,7 +149,7 @@ void SingleApplication::activateWindow()
         return;
     activationWindow->setWindowState(activationWindow->windowState() & ~Qt::WindowMinimized);
     activationWindow->raise();
-    activationWindow->activateWindow();
+    ActivateWindow(activationWindow, received);
 }
 
 void SingleApplication::OnNewConnection()
@@ -169,7 +169,8 @@ void SingleApplication::OnReadyRead(QLocalSocket *socket)
     if (socket->bytesAvailable() < 4 + qint64(length))
         return;
     socket->skip(4);
-    const QString message = QString::fromUtf8(socket->read(length));
+    ActivationTokens tokens;
+    const QString message = DecodeMessage(socket->read(length), &tokens);
     socket->write(ending ? &Ending : &Ack, 1);
     socket->disconnectFromServer();
     if (ending)
@@ -177,5 +178,11 @@ void SingleApplication::OnReadyRead(QLocalSocket *socket)
     // Queued, so whatever the message sets off runs outside this socket's
     // signal and may open dialogs or run event loops of its own.
     QMetaObject::invokeMethod(
-        this, [this, message] { emit messageReceived(message); }, Qt::QueuedConnection);
+        this,
+        [this, message, tokens] {
+            received = tokens;
+            emit messageReceived(message);
+            received = {};
+        },
+        Qt::QueuedConnection);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "activationtokens.h"
+
 #include <QApplication>
 #include <QLocalServer>
 #include <QLockFile>
@@ -29,7 +31,8 @@ public:
     {
         return running;
     }
-    // True only when the running instance acknowledged the message within
+    // True only when the running instance acknowledged the message, which
+    // carries this start's activation tokens along (a text without NUL), within
     // timeout milliseconds. When that instance ends in this time, this one
     // takes its place instead: the result is false and isRunning() false.
     // Each time the running instance answers that it is ending, the timeout
@@ -54,6 +57,7 @@ private:
     QLockFile lockFile;
     QLocalServer server;
     QPointer<QWidget> activationWindow;
+    ActivationTokens received; // with the message being handled
     bool running = false;
     bool ending = false; // the event loop has returned
 };

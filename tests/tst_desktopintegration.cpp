@@ -1,6 +1,7 @@
 // What a screen reader and a user in another language get of the window: the
 // accessibility tree, worded by the translation installed as main installs it.
 #include "configmessages.h"
+#include "desktopidentity.h"
 #include "modalanswerer.h"
 #include "translations.h"
 #include "windowwidgets.h"
@@ -50,6 +51,7 @@ private slots:
         QTest::newRow("German") << "de_DE";
     }
     void windowInLocale();
+    void identity();
 };
 
 // The whole window, the profile row's Add turned Update, and a message box
@@ -83,6 +85,17 @@ void DesktopIntegrationTest::windowInLocale()
     const QString expected =
         QString::fromUtf8(ReadFile(QFINDTESTDATA("data/desktopintegration/" + locale + ".txt")));
     QCOMPARE(lines.join(u'\n') + u'\n', expected);
+}
+
+// The desktop entry's id before the window is shown; the icon only once its
+// first frame is out.
+void DesktopIntegrationTest::identity()
+{
+    SetDesktopIdentity();
+    QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("org.zelvane.Launcher"));
+    openWindow(ReadFile(QFINDTESTDATA("data/desktopintegration/Launcher.ini")));
+    QVERIFY(QGuiApplication::windowIcon().isNull());
+    QTRY_COMPARE(QGuiApplication::windowIcon().availableSizes(), QList<QSize>{QSize(128, 128)});
 }
 
 QTEST_MAIN(DesktopIntegrationTest)

@@ -47,6 +47,7 @@ bash -c "source '$share/bash-completion/completions/zelvane-launcher' && complet
 deb=$work/deb/zelvane-launcher_${version}_$(dpkg --print-architecture).deb
 [[ "$(dpkg-deb -f "$deb" Depends)" =~ libqt6widgets6.*qt6-translations-l10n|qt6-translations-l10n.*libqt6widgets6 ]] \
     || fail "Depends does not name libqt6widgets6 and qt6-translations-l10n"
+[ "$(dpkg-deb -f "$deb" Recommends)" = "xdg-utils, qt6-wayland" ] || fail "Recommends is not xdg-utils, qt6-wayland"
 # The package holds what was installed, owned by root.
 diff <(cd "$work/installed" && find . -not -type d | sed 's|^\./||' | sort) \
     <(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ && $2 == "root/root" { sub(/^\.\//, "", $6); print $6 }' | sort) >&2 \
