@@ -3,6 +3,7 @@
 #include "modal.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QDialog>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -36,6 +37,19 @@ SeenDialog Describe(QWidget *dialog)
 ModalAnswerer::ModalAnswerer(QList<Answer> answers) : answers(std::move(answers))
 {
     SetModalHook([this](QDialog &dialog) { return answer(dialog); });
+    connect(&watchdog, &QTimer::timeout, this, &ModalAnswerer::RejectLeftOpen);
+    watchdog.start(500);
+}
+
+void ModalAnswerer::RejectLeftOpen()
+{
+    QWidget *open = QApplication::activeModalWidget();
+    if (open && (open != answering || open == openAtLastLook)) {
+        qWarning("A dialog was left open; rejecting it");
+        if (auto *dialog = qobject_cast<QDialog *>(open))
+            dialog->reject();
+    }
+    openAtLastLook = open;
 }
 
 ModalAnswerer::~ModalAnswerer()
@@ -49,6 +63,7 @@ ModalAnswerer::~ModalAnswerer()
 int ModalAnswerer::answer(QDialog &dialog)
 {
     dialog.show();
+    answering = &dialog;
     seenDialogs << Describe(&dialog);
     if (answers.isEmpty())
         dialog.reject();

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <QStringList>
+#include <QTimer>
 #include <QWidget>
 #include <functional>
 
@@ -19,7 +21,10 @@ struct SeenDialog {
 // Answers the modal dialogs that the code under test opens, as a user would:
 // while it lives, each answer in turn gets the next dialog the launcher runs,
 // synchronously. A dialog that finds no answer left is rejected, so a test
-// never hangs, and shows up in seen() for the test to complain about.
+// never hangs, and shows up in seen() for the test to complain about. A
+// dialog that runs past the answerer (a fault that skips the hook) is
+// rejected within half a second, and one an answer left open within a
+// second, so such a fault fails a test instead of hanging it.
 class ModalAnswerer : public QObject
 {
 public:
@@ -43,9 +48,12 @@ public:
 
 private:
     int answer(QDialog &dialog);
+    void RejectLeftOpen();
 
     QList<Answer> answers;
     QList<SeenDialog> seenDialogs;
+    QTimer watchdog;
+    QPointer<QWidget> answering, openAtLastLook;
 };
 
 // Ready-made answers.
