@@ -158,7 +158,6 @@ std::vector<Profile> CompleteModel(std::vector<OptionCategory> &categories)
     // keeps the peak memory of a large file low. Saving stages them anew.
     std::vector<Option> &entries = categories[ProfileCategory].options;
     std::vector<Profile> profiles;
-    profiles.reserve(entries.size());
     for (Option &entry : entries) {
         profiles.push_back(ParseProfile(entry.name, entry.value, categories));
         entry = Option();
@@ -197,9 +196,10 @@ void WriteConfig(QTextStream &out, const std::vector<OptionCategory> &categories
 QByteArray ConfigFileBytes(const std::vector<OptionCategory> &categories)
 {
     QByteArray bytes;
-    QTextStream out(&bytes, QIODevice::WriteOnly);
-    WriteConfig(out, categories);
-    out.flush();
+    {
+        QTextStream out(&bytes, QIODevice::WriteOnly);
+        WriteConfig(out, categories);
+    } // the stream hands over what it holds as it goes
     return bytes;
 }
 

@@ -28,10 +28,7 @@ int OpenPidFd(qint64)
 // adopted emulator would never be reaped, so none is adopted.
 bool CanWatch()
 {
-    static const bool can = [] {
-        const int fd = OpenPidFd(::getpid());
-        return fd >= 0 && ::close(fd) == 0;
-    }();
+    static const bool can = ::close(OpenPidFd(::getpid())) == 0;
     return can;
 }
 
