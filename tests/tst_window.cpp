@@ -409,6 +409,8 @@ void WindowTest::sessions()
     transcript.clear();
     emulators.clear();
     LaunchWatch::earlyEndMilliseconds = 5000;
+    struct sigaction termBefore = {}, termAfter = {};
+    sigaction(SIGTERM, nullptr, &termBefore);
     dialogsLogged = messagesLogged = 0;
     data.reset(); // first, so it restores the environment before the next one changes it
     data = std::make_unique<TestDataDir>();
@@ -439,6 +441,8 @@ void WindowTest::sessions()
     capture.reset();
     answerer.reset();
     quitSignals.reset();
+    sigaction(SIGTERM, nullptr, &termAfter); // the quit signals' handling gives back what it found
+    QVERIFY(termAfter.sa_handler == termBefore.sa_handler);
     const bool saved = !QFile::exists(dir + QStringLiteral("/saved.ini")) ||
                        MatchesFile(dir + QStringLiteral("/saved.ini"), data->readUserConfig());
     QVERIFY(MatchesFile(dir + QStringLiteral("/transcript"), transcript.join(u'\n').toUtf8() + '\n') &&

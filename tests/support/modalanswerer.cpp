@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 
 namespace
@@ -26,6 +27,11 @@ SeenDialog Describe(QWidget *dialog)
         seen.informativeText = box->informativeText();
     } else if (auto *input = qobject_cast<QInputDialog *>(dialog)) {
         seen.text = input->labelText();
+    } else { // a form: the labels of its rows
+        QStringList labels;
+        for (QLabel *label : dialog->findChildren<QLabel *>())
+            labels << label->text();
+        seen.text = labels.join(u' ');
     }
     for (QAbstractButton *button : dialog->findChildren<QAbstractButton *>())
         seen.buttons << PlainText(button->text());

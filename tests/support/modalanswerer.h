@@ -13,7 +13,7 @@ class QDialog;
 struct SeenDialog {
     QString className;
     QString title;
-    QString text; // a message box's text, or an input dialog's label
+    QString text; // a message box's text, an input dialog's label, or a form's labels
     QString informativeText;
     QStringList buttons;
 };
