@@ -2,6 +2,7 @@
 // signals, and faults around its file (killed while saving, files it may not
 // use, files changed by others). With
 // ZELVANE_STRESS set, the rows run their many rounds.
+#include "activationtokens.h"
 #include "childprocess.h"
 #include "configio.h"
 #include "folderlock.h"
@@ -216,10 +217,16 @@ void ProcessesTest::messagesAndCopies()
     ChildEnvironment env;
     const auto first = env.start(HelperPath());
     QVERIFY(WaitForLine(*first, QStringLiteral("primary"), 5000));
+    // The start's activation tokens ride behind the text, which a receiver
+    // that knows no tokens takes for text; the receiver spends them.
+    QCOMPARE(EncodeMessage(QStringLiteral("hi"), {QByteArray(), "id"}),
+             QByteArray("hi\0DESKTOP_STARTUP_ID=id", 24));
+    qputenv("XDG_ACTIVATION_TOKEN", "token=1");
     for (const QString &message : {QStringLiteral("hello wörld"), QString()}) {
         QCOMPARE(env.run(HelperPath(), {message}).exitCode, 0);
         QVERIFY(WaitForLine(*first, QStringLiteral("message %1 restored").arg(message), 5000));
     }
+    qunsetenv("XDG_ACTIVATION_TOKEN");
     // A start made while the running one ends (and still saves) waits for
     // it and carries on as the one instance.
     QCOMPARE(env.run(HelperPath(), {QStringLiteral("end slowly")}).exitCode, 0);

@@ -25,7 +25,8 @@ int main(int argc, char *argv[])
     window.showMinimized();
     app.setActivationWindow(&window, true);
     QObject::connect(&app, &SingleApplication::messageReceived, &app, [&](const QString &message) {
-        out << "message " << message << (window.isMinimized() ? " minimized" : " restored") << Qt::endl;
+        out << "message " << message << (window.isMinimized() ? " minimized" : " restored")
+            << (qEnvironmentVariableIsSet("XDG_ACTIVATION_TOKEN") ? " token left behind" : "") << Qt::endl;
         if (message == QLatin1String("end slowly"))
             app.exit(2);
     });
