@@ -1,6 +1,5 @@
 #include "configformat.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QTextStream>
@@ -205,11 +204,6 @@ QByteArray ConfigFileBytes(const std::vector<OptionCategory> &categories)
 
 bool SaveConfigFile(const QString &path, const QByteArray &bytes, SaveError *error)
 {
-    const QString directory = QFileInfo(path).absolutePath();
-    if (!QDir().mkpath(directory)) {
-        *error = {SaveFailure::DirectoryNotCreated, directory, QString()};
-        return false;
-    }
     // A file that cannot be read was never loaded: replacing it would lose
     // what it holds. QSaveFile would replace a write-only file.
     const QFileInfo existing(path);

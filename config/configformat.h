@@ -63,8 +63,8 @@ struct SaveError {
     QString systemReason;
 };
 
-// Writes the file atomically: the previous file is replaced only by a
-// complete new one. On failure the old file is intact.
+// Writes the file atomically into its existing folder: the previous file is
+// replaced only by a complete new one. On failure the old file is intact.
 bool SaveConfigFile(const QString &path, const QByteArray &bytes, SaveError *error);
 
 // A free name beside the user's file for a file moved aside, tagged with

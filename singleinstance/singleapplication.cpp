@@ -77,10 +77,10 @@ void SingleApplication::Claim()
 void SingleApplication::Listen()
 {
     QFile::setPermissions(socketPath + QStringLiteral(".lock"), QFile::ReadOwner | QFile::WriteOwner);
-    // Listening replaces any socket at the path, a live one included, so only
-    // the lock holder may do it; a socket found here now is a crashed
-    // instance's.
-    QLocalServer::removeServer(socketPath);
+    // With access options the server binds in a private folder and renames
+    // the socket into place, which replaces any socket at the path, a live
+    // one included, so only the lock holder may listen; a socket found here
+    // now is a crashed instance's.
     server.setSocketOptions(QLocalServer::UserAccessOption);
     if (!server.listen(socketPath))
         qWarning("Cannot listen on %ls: %ls", qUtf16Printable(socketPath),
