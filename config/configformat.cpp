@@ -217,15 +217,11 @@ bool SaveConfigFile(const QString &path, const QByteArray &bytes, SaveError *err
         return false;
     }
     // QFileDevice gives no reason for a short write, as on a full disk, and
-    // commit() forgets the failure's error. errno, cleared before each call,
-    // holds the reason of the write(2) that failed within it. Not
-    // committed, the temporary file is removed.
+    // commit() forgets the failure's error. errno, cleared before, holds the
+    // reason of the write(2) that failed within them. Not committed, the
+    // temporary file is removed.
     errno = 0;
-    bool written = file.write(bytes) == bytes.size();
-    if (written) {
-        errno = 0;
-        written = file.flush();
-    }
+    const bool written = file.write(bytes) == bytes.size() && file.flush();
     const int writeError = errno;
     if (!written) {
         *error = {SaveFailure::WriteFailed, path,

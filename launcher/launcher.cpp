@@ -52,11 +52,9 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
 {
     setWindowTitle(tr("Zelvane Emulator"));
     if (!LoadConfig()) {
-        QMessageBox box;
-        box.setWindowTitle(tr("Zelvane Emulator"));
-        box.setText(tr("Unable to start Zelvane Emulator Launcher"));
+        QMessageBox box(QMessageBox::Critical, tr("Zelvane Emulator"),
+                        tr("Unable to start Zelvane Emulator Launcher"));
         box.setInformativeText(tr("Unable to read configuration file."));
-        box.setIcon(QMessageBox::Critical);
         RunModal(box);
         std::exit(1);
     }
@@ -333,8 +331,7 @@ void MainWindow::UpdateAddUpdateButton()
     const int row = profileList->currentRow();
     addUpdateButton->setText(row == 0 ? tr("Add") : tr("Update"));
     addUpdateButton->setAccessibleName(row == 0 ? tr("Add profile") : tr("Update profile"));
-    const bool validRow = row >= 0 && row < int(profiles.size());
-    addUpdateButton->setEnabled(validRow && GetWindowProfileText() != GetProfileText(profiles[row]));
+    addUpdateButton->setEnabled(row >= 0 && GetWindowProfileText() != GetProfileText(profiles[row]));
 }
 
 void MainWindow::EnableRemoveButton(QPushButton *button, int index)
@@ -346,7 +343,7 @@ void MainWindow::EnableRemoveButton(QPushButton *button, int index)
 
 void MainWindow::OnProfileChanged(int index)
 {
-    if (index < 0 || index >= int(profiles.size()))
+    if (index < 0) // no current profile
         return;
     const Profile &profile = profiles[index];
     for (size_t category = ResolutionCategory; category < categories.size(); ++category)

@@ -55,7 +55,7 @@ LaunchWatch::LaunchWatch(qint64 pid, QObject *parent) : QObject(parent), pid(pid
 {
     clock.start();
     pidFd = OpenPidFd(pid);
-    if (pidFd < 0)
+    if (pidFd == -1)
         return;
     notifier.setSocket(pidFd);
     notifier.setEnabled(true);

@@ -41,14 +41,12 @@ bool ConfirmResolution(QWidget *parent, const QString &width, const QString &hei
     const QRect screen = primary->geometry();
     if (width.toLongLong() <= screen.width() && height.toLongLong() <= screen.height())
         return true;
-    QMessageBox box(parent);
-    box.setIcon(QMessageBox::Warning);
-    box.setWindowTitle(MainWindow::tr("Resolution bigger than the current screen size!"));
-    box.setText(MainWindow::tr("You are trying to add: %1x%2\nbut the current screen resolution is: "
-                               "%3x%4\n\nAre you sure ?")
-                    .arg(width, height)
-                    .arg(screen.width())
-                    .arg(screen.height()));
+    QMessageBox box(
+        QMessageBox::Warning, MainWindow::tr("Resolution bigger than the current screen size!"),
+        MainWindow::tr("You are trying to add: %1x%2\nbut the current screen resolution is: "
+                       "%3x%4\n\nAre you sure ?")
+            .arg(width, height, QString::number(screen.width()), QString::number(screen.height())),
+        QMessageBox::NoButton, parent);
     QPushButton *yes = box.addButton(MainWindow::tr("Yes"), QMessageBox::AcceptRole);
     box.addButton(MainWindow::tr("No"), QMessageBox::RejectRole);
     RunModal(box);

@@ -91,7 +91,7 @@ QuitSignals::QuitSignals()
 QuitSignals::~QuitSignals()
 {
     signalReceived = false;
-    if (pipeFds[0] < 0)
+    if (pipeFds[0] == -1)
         return;
     for (int i = 0; i < 3; ++i)
         sigaction(QuitSignalNumbers[i], &previous[i], nullptr);

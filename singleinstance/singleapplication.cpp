@@ -19,6 +19,7 @@ namespace
 // or, once its event loop has returned and it is on its way out, with Ending.
 constexpr char Ack = '\x06';
 constexpr char Ending = '\x04';
+constexpr char NoAnswer = '\0';
 
 // The socket's path, the lock file's path less ".lock": a short name made
 // from the executable's real path alone, so a link or another name (argv[0])
@@ -112,7 +113,7 @@ bool SingleApplication::sendMessage(const QString &message, int timeout)
     return false;
 }
 
-// The running instance's answer to the message. None (0) at once when
+// The running instance's answer to the message. NoAnswer at once when
 // nobody listens or the connection closes unanswered, and at the deadline
 // when the instance takes the message but does not answer.
 char SingleApplication::Deliver(const QString &message, const QDeadlineTimer &deadline)
@@ -120,7 +121,7 @@ char SingleApplication::Deliver(const QString &message, const QDeadlineTimer &de
     QLocalSocket socket;
     socket.connectToServer(socketPath);
     if (!socket.waitForConnected(Remaining(deadline)))
-        return 0;
+        return NoAnswer;
     const QByteArray text = EncodeMessage(message, StartTokens());
     char length[4];
     qToBigEndian(quint32(text.size()), length);
@@ -128,9 +129,9 @@ char SingleApplication::Deliver(const QString &message, const QDeadlineTimer &de
     socket.write(text);
     while (socket.bytesAvailable() < 1) {
         if (!socket.waitForReadyRead(Remaining(deadline)))
-            return 0;
+            return NoAnswer;
     }
-    char answer = 0;
+    char answer = NoAnswer;
     socket.getChar(&answer);
     return answer;
 }
