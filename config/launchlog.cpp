@@ -96,7 +96,7 @@ QStringList LastOutputLines(const LaunchLog &log, int count)
     QList<QByteArray> lines = file.readAll().split('\n');
     if (from > log.outputStart && lines.size() > 1)
         lines.removeFirst();
-    if (!lines.isEmpty() && lines.last().isEmpty())
+    if (lines.last().isEmpty()) // split gives at least one part
         lines.removeLast();
     QStringList result;
     for (qsizetype i = std::max<qsizetype>(0, lines.size() - count); i < lines.size(); ++i)

@@ -26,8 +26,9 @@ void Install(const QLocale &locale, const QString &name, const QString &director
 void InstallTranslations(const QLocale &locale, QObject *owner)
 {
     // The texts are written in English: a user who prefers English, and the
-    // C locale, need no search through translation files.
-    const QLocale::Language preferred = QLocale(locale.uiLanguages().value(0)).language();
+    // C locale, need no search through translation files. The list of UI
+    // languages always holds at least the locale's own.
+    const QLocale::Language preferred = QLocale(locale.uiLanguages().constFirst()).language();
     if (preferred == QLocale::English || preferred == QLocale::C)
         return;
     Install(locale, QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath), owner);

@@ -34,7 +34,8 @@ SeenDialog Describe(QWidget *dialog)
         seen.text = labels.join(u' ');
     }
     for (QAbstractButton *button : dialog->findChildren<QAbstractButton *>())
-        seen.buttons << PlainText(button->text());
+        seen.buttons << PlainText(button->text()) +
+                            (button->isEnabled() ? QString() : QStringLiteral(" (off)"));
     return seen;
 }
 

@@ -15,7 +15,7 @@ struct SeenDialog {
     QString title;
     QString text; // a message box's text, an input dialog's label, or a form's labels
     QString informativeText;
-    QStringList buttons;
+    QStringList buttons; // " (off)" after a disabled one
 };
 
 // Answers the modal dialogs that the code under test opens, as a user would:
