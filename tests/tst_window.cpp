@@ -317,9 +317,10 @@ void WindowTest::Run(const QString &step)
                 Log(QStringLiteral("gap after the list %1")
                         .arg(x(label) - x(w->profileList) - w->profileList->width()));
         }
-        for (const QWidget *combo : {w->resolutionCombo, w->pixelDensityCombo}) {
-            const QWidget *add = combo->parentWidget()->childAt(combo->x(), combo->y() + combo->height() + 8);
-            Log(combo->objectName() + QStringLiteral(" above ") +
+        const QWidget *const lists[] = {w->profileList, w->resolutionCombo, w->pixelDensityCombo};
+        for (const QWidget *list : lists) {
+            const QWidget *add = list->parentWidget()->childAt(list->x(), list->y() + list->height() + 8);
+            Log(list->objectName() + QStringLiteral(" above ") +
                 (add ? add->objectName() : QStringLiteral("nothing")));
         }
     } else if (word == QLatin1String("recordings")) {
