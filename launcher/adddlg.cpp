@@ -24,7 +24,7 @@ AddDlg::AddDlg(QWidget *parent, const QString &title, const QList<AddDlgField> &
         connect(field.edit, &QLineEdit::textChanged, this, &AddDlg::OnTextEdit);
         form->addRow(field.label, field.edit);
     }
-    layout->addLayout(form, 0);
+    layout->addLayout(form);
 
     auto *buttons = new QDialogButtonBox;
     okButton = new QPushButton(tr("OK"));
@@ -34,7 +34,7 @@ AddDlg::AddDlg(QWidget *parent, const QString &title, const QList<AddDlgField> &
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     okButton->setEnabled(false);
-    layout->addWidget(buttons, 0);
+    layout->addWidget(buttons);
     setLayout(layout);
 }
 

@@ -54,7 +54,7 @@ bool StartAdopted(const LaunchCommand &command, const QString &outputFile, qint6
 LaunchWatch::LaunchWatch(qint64 pid, QObject *parent) : QObject(parent), pid(pid)
 {
     clock.start();
-    pidFd = OpenPidFd(pid);
+    const int pidFd = OpenPidFd(pid);
     if (pidFd == -1)
         return;
     notifier.setSocket(pidFd);
@@ -62,11 +62,11 @@ LaunchWatch::LaunchWatch(qint64 pid, QObject *parent) : QObject(parent), pid(pid
     connect(&notifier, &QSocketNotifier::activated, this, &LaunchWatch::OnEnded);
 }
 
+// The notifier, gone right after, needs no disabling first.
 LaunchWatch::~LaunchWatch()
 {
-    notifier.setEnabled(false);
-    if (pidFd >= 0)
-        ::close(pidFd);
+    if (notifier.isValid())
+        ::close(int(notifier.socket()));
 }
 
 void LaunchWatch::OnEnded()

@@ -43,7 +43,6 @@ private:
     void OnEnded();
 
     qint64 pid;
-    int pidFd = -1; // readable once the emulator has ended
-    QSocketNotifier notifier{QSocketNotifier::Read};
+    QSocketNotifier notifier{QSocketNotifier::Read}; // the emulator's pidfd turns readable as it ends
     QElapsedTimer clock;
 };

@@ -77,9 +77,8 @@ QuitSignals::QuitSignals()
     quitTimer.setInterval(0);
     QObject::connect(&quitTimer, &QTimer::timeout, &quitTimer, QuitAllLoops);
 
-    struct sigaction action = {};
+    struct sigaction action = {}; // no signal blocked during the handler
     action.sa_handler = OnQuitSignal;
-    sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
     for (int i = 0; i < 3; ++i) {
         sigaction(QuitSignalNumbers[i], nullptr, &previous[i]);
