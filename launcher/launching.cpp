@@ -41,9 +41,7 @@ LaunchCommand MainWindow::GetWindowLaunchCommand(const QString &program) const
 
 void MainWindow::OnLaunch()
 {
-    const int row = profileList->currentRow();
-    const QString name = row >= 0 && row < int(profiles.size()) ? profiles[row].name : QString();
-    Launch(GetWindowLaunchCommand(GetFileName(EmulatorBinary)), name);
+    Launch(GetWindowLaunchCommand(GetFileName(EmulatorBinary)), profiles[profileList->currentRow()].name);
 }
 
 // A log that cannot be written costs the launch nothing: the emulator's
