@@ -1,6 +1,7 @@
 #include "commandline.h"
 
 #include "configfile.h"
+#include "emulatorprogram.h"
 #include "filelocations.h"
 #include "launchcommand.h"
 #include "translations.h"
@@ -127,8 +128,17 @@ int Launch(const QString &name, bool dryRun)
         Print(stderr, names.join(u'\n'));
         return 2;
     }
-    const LaunchCommand command = BuildLaunchCommand(GetFileName(EmulatorBinary), model.categories,
-                                                     profile->selection, profile->arguments);
+    const QString program = GetFileName(EmulatorBinary);
+    // A program named or chosen is checked first, so that a dry run also
+    // tells of one that cannot start; the shipped one is started or printed
+    // as it is.
+    if (const QString refusal = EmulatorProgram::Refusal(program);
+        program != ShippedEmulator() && !refusal.isEmpty()) {
+        Complain(refusal);
+        return 1;
+    }
+    const LaunchCommand command =
+        BuildLaunchCommand(program, model.categories, profile->selection, profile->arguments);
     const QString line = ShellCommandLine(command);
     if (HasNul(line)) {
         Complain(QCoreApplication::translate("CommandLine",
@@ -167,6 +177,13 @@ struct Options {
     QCommandLineOption dryRun{QStringLiteral("dry-run"),
                               QCoreApplication::translate(
                                   "CommandLine", "With --launch: print the command instead of running it.")};
+    QCommandLineOption emulator{
+        QStringLiteral("emulator"),
+        QCoreApplication::translate("CommandLine",
+                                    "Start the emulator program at <path> for this run, in the window too, "
+                                    "instead of the chosen or the shipped one. The variable "
+                                    "ZELVANE_EMULATOR does the same when this option is not given."),
+        QCoreApplication::translate("CommandLine", "path")};
 };
 
 // What is wrong with a command line that parsed, or nothing.
@@ -190,18 +207,23 @@ void Configure(QCommandLineParser &parser, const Options &options)
     parser.setApplicationDescription(QCoreApplication::translate(
         "CommandLine",
         "Starts the Zelvane emulator with saved profiles. Without options it opens the launcher's window."));
-    parser.addOptions({options.help, options.version, options.list, options.launch, options.dryRun});
+    parser.addOptions(
+        {options.help, options.version, options.list, options.launch, options.dryRun, options.emulator});
     AddQtOptions(parser);
 }
 
-// True when the command line holds nothing of the launcher's own, so that
-// the window starts as usual.
+// True when the command line holds nothing of the launcher's own but
+// --emulator, so that the window starts as usual; that program is named for
+// the window or for the options alike.
 bool OpensWindow(const QStringList &arguments)
 {
     QCommandLineParser parser;
     const Options options;
     Configure(parser, options);
-    return parser.parse(arguments) && Misuse(parser, options).isEmpty() && !parser.isSet(options.help) &&
+    if (!parser.parse(arguments))
+        return false;
+    EmulatorProgram::NameForThisRun(parser.value(options.emulator));
+    return Misuse(parser, options).isEmpty() && !parser.isSet(options.help) &&
            !parser.isSet(options.version) && !parser.isSet(options.list) && !parser.isSet(options.launch);
 }
 

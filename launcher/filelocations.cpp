@@ -1,5 +1,7 @@
 #include "filelocations.h"
 
+#include "emulatorprogram.h"
+
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
@@ -9,6 +11,11 @@ QString ResourcesDir(const QString &name)
 {
     return QDir(QCoreApplication::applicationDirPath() + QStringLiteral("/../Resources/") + name)
         .absolutePath();
+}
+
+QString ShippedEmulator()
+{
+    return ResourcesDir(QStringLiteral("Zelvane.app/Contents/MacOS/zelvane"));
 }
 
 QString FilePath(int kind)
@@ -26,7 +33,7 @@ QString FilePath(int kind)
         result = ResourcesDir(QStringLiteral("LauncherHelp.html"));
         break;
     case EmulatorBinary:
-        result = ResourcesDir(QStringLiteral("Zelvane.app/Contents/MacOS/zelvane"));
+        result = EmulatorProgram::InUse();
         break;
     }
     return result;

@@ -10,7 +10,11 @@ enum FileKind { UserConfig = 0, DefaultConfig = 1, HelpFile = 2, EmulatorBinary 
 // The absolute path of name in the Resources directory, whether or not it exists.
 QString ResourcesDir(const QString &name);
 
-// The full path for a FileKind; empty for any other value. Every call writes
+// The emulator shipped in Resources, which the launcher starts unless
+// another program is named or chosen.
+QString ShippedEmulator();
+
+// The full path for a FileKind (for EmulatorBinary the program in use); empty for any other value. Every call writes
 // one trace line to standard error: GetFileName( kind ): result= "path"
 QString GetFileName(int kind);
 

@@ -2,7 +2,9 @@
 
 #include "configfile.h"
 #include "configmessages.h"
+#include "emulatorchoice.h"
 #include "filelocations.h"
+#include "menubar.h"
 #include "modal.h"
 #include "profilelistwidget.h"
 #include "quitsignals.h"
@@ -93,6 +95,9 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     launchButton->setObjectName(QStringLiteral("launchButton"));
     connect(launchButton, &QPushButton::clicked, this, &MainWindow::OnLaunch);
     KeepLaunchDescriptionCurrent();
+    emulatorChoice = new EmulatorChoice(this);
+    connect(emulatorChoice, &EmulatorChoice::Changed, this, &MainWindow::UpdateLaunchDescription);
+    CreateMenuBar(this, emulatorChoice);
     auto *buttonBox = new QDialogButtonBox;
     buttonBox->addButton(helpButton, QDialogButtonBox::HelpRole);
     buttonBox->addButton(launchButton, QDialogButtonBox::AcceptRole);

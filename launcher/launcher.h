@@ -8,6 +8,7 @@
 #include <vector>
 
 enum class ProfileAction;
+class EmulatorChoice;
 struct EmulatorEnd;
 struct LaunchCommand;
 struct LaunchLog;
@@ -109,4 +110,5 @@ private:
     QPushButton *removeResolutionButton = nullptr;
     QPushButton *removePixelDensityButton = nullptr;
     QPushButton *launchButton = nullptr;
+    EmulatorChoice *emulatorChoice = nullptr;
 };

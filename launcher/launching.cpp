@@ -1,5 +1,6 @@
 #include "launcher.h"
 
+#include "emulatorchoice.h"
 #include "filelocations.h"
 #include "launchcommand.h"
 #include "launchlog.h"
@@ -7,6 +8,7 @@
 #include "modal.h"
 #include "profilelistwidget.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QFile>
@@ -63,7 +65,10 @@ void MainWindow::Launch(const LaunchCommand &command, const QString &profileName
         QMessageBox box(QMessageBox::Critical, tr("Zelvane Emulator Launcher"),
                         tr("Failed to start Zelvane Emulator!"), QMessageBox::Ok, this);
         box.setInformativeText(tr("The emulator %1 could not be started: %2.").arg(command.program, reason));
+        QPushButton *choose = box.addButton(emulatorChoice->chooseAction->text(), QMessageBox::ActionRole);
         RunModal(box);
+        if (box.clickedButton() == choose)
+            emulatorChoice->chooseAction->trigger();
         return;
     }
     PruneLaunchLogs(folder, keptLogs);
