@@ -6,6 +6,8 @@
 // This program lives in its own bin/ directory: it puts a default file and a
 // recording emulator into the Resources beside it.
 #include "adddlg.h"
+#include "commandline.h"
+#include "emulatorprogram.h"
 #include "launchwatch.h"
 #include "modalanswerer.h"
 #include "quitsignals.h"
@@ -15,6 +17,7 @@
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMenu>
@@ -113,6 +116,7 @@ void WindowTest::Log(QString line)
                       .replace(stamp, QStringLiteral("$TIME"))
                       .replace(seconds, QStringLiteral("$SECONDS"))
                       .replace(Resources(), QStringLiteral("$RES"))
+                      .replace(QDir::homePath(), QStringLiteral("$HOME"))
                       .replace(u'\n', QStringLiteral("\\n"));
 }
 
@@ -172,7 +176,7 @@ void WindowTest::Run(const QString &step)
     if (word == QLatin1String("default")) {
         WriteFile(Resources() + QStringLiteral("/LauncherDefault.ini"), ReadFile(file));
     } else if (word == QLatin1String("write")) {
-        WriteFile(path, ReadFile(file));
+        WriteFile(path, ReadFile(file).replace("$DATA", data->path().toUtf8()));
     } else if (word == QLatin1String("rm")) {
         QVERIFY(QFile::remove(path));
     } else if (word == QLatin1String("mkdir")) {
@@ -190,6 +194,20 @@ void WindowTest::Run(const QString &step)
         QFile::setPermissions(EmulatorPath(), kind == QLatin1String("recording")
                                                   ? QFile::ExeOwner | QFile::ReadOwner
                                                   : QFile::ReadOwner);
+    } else if (word == QLatin1String("commandline")) { // as main hands it on before the window opens
+        QByteArrayList words{"zelvane-launcher"};
+        for (const QString &argument : rest.split(u' '))
+            words << QString(argument).replace(QStringLiteral("$DATA"), data->path()).toLocal8Bit();
+        std::vector<char *> argv;
+        for (QByteArray &argument : words)
+            argv.push_back(argument.data());
+        Log(QStringLiteral("status %1").arg(RunCommandLine(int(argv.size()), argv.data())));
+    } else if (word == QLatin1String("dryrun")) { // another launcher, on the same files
+        QProcess launcher;
+        launcher.start(QCoreApplication::applicationDirPath() + QStringLiteral("/../../bin/zelvane-launcher"),
+                       {QStringLiteral("--launch"), rest, QStringLiteral("--dry-run")});
+        QVERIFY(launcher.waitForFinished(10000));
+        Log(QStringLiteral("dry run ") + QString::fromLocal8Bit(launcher.readAll()).trimmed());
     } else if (word == QLatin1String("open")) {
         opening = true;
         showWindow();
@@ -251,8 +269,8 @@ void WindowTest::Run(const QString &step)
             Log(QStringLiteral("menu ") + items.join(QStringLiteral(" | ")));
         else if (rest.isEmpty())
             QTest::keyClick(menu, Qt::Key_Escape);
-        if (!menu || !menu->isVisible()) // a closed menu leaves nothing behind
-            QTRY_VERIFY(!window->findChild<QMenu *>());
+        if (!menu || !menu->isVisible()) // a closed list menu leaves nothing behind
+            QTRY_VERIFY(!w->profileList->findChild<QMenu *>());
     } else if (word == QLatin1String("clipboard")) { // run by a shell as a user may paste it
         const QString command = QGuiApplication::clipboard()->text();
         Log(QStringLiteral("clipboard ") + command);
@@ -279,6 +297,16 @@ void WindowTest::Run(const QString &step)
         answerer->add(Logged(ClickButton(rest), step));
     } else if (word == QLatin1String("name")) {
         answerer->add(Logged(EnterText(rest), step));
+    } else if (word == QLatin1String("file")) { // the chooser's answer, taken as a desktop's chooser gives it
+        answerer->add(Logged(
+            [path](QWidget *dialog) {
+                auto *chooser = qobject_cast<QFileDialog *>(dialog);
+                if (!chooser)
+                    return static_cast<QDialog *>(dialog)->reject();
+                chooser->selectFile(path);
+                static_cast<QDialog *>(chooser)->done(QDialog::Accepted); // QFileDialog hides it
+            },
+            step));
     } else if (word == QLatin1String("reject")) {
         answerer->add(Logged(Reject(), step));
     } else if (word == QLatin1String("fill")) {
@@ -417,6 +445,7 @@ void WindowTest::sessions()
     data = std::make_unique<TestDataDir>();
     records = std::make_unique<QTemporaryDir>();
     qputenv("RECORD_DIR", records->path().toLocal8Bit());
+    EmulatorProgram::NameForThisRun(QString());
     Run(QStringLiteral("default ../LauncherDefault.ini"));
     Run(QStringLiteral("emulator recording"));
     if (QFile::exists(dir + QStringLiteral("/Launcher.ini")))

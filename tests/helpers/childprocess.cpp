@@ -25,6 +25,8 @@ std::unique_ptr<ChildProcess> ChildEnvironment::start(const QString &program,
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     environment.insert(QStringLiteral("XDG_DATA_HOME"), data.path());
     environment.insert(QStringLiteral("XDG_STATE_HOME"), data.path() + QStringLiteral("/state"));
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), data.path() + QStringLiteral("/config"));
+    environment.remove(QStringLiteral("ZELVANE_EMULATOR"));
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
     auto process = std::make_unique<ChildProcess>();
     process->setProcessEnvironment(environment);

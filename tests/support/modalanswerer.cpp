@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
@@ -27,6 +28,9 @@ SeenDialog Describe(QWidget *dialog)
         seen.informativeText = box->informativeText();
     } else if (auto *input = qobject_cast<QInputDialog *>(dialog)) {
         seen.text = input->labelText();
+    } else if (auto *chooser = qobject_cast<QFileDialog *>(dialog)) { // its buttons are Qt's
+        seen.text = QStringLiteral("in ") + chooser->directory().absolutePath();
+        return seen;
     } else { // a form: the labels of its rows
         QStringList labels;
         for (QLabel *label : dialog->findChildren<QLabel *>())

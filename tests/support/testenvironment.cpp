@@ -7,10 +7,12 @@
 
 TestDataDir::TestDataDir()
 {
-    for (const char *name : {"XDG_DATA_HOME", "XDG_STATE_HOME"})
+    for (const char *name : {"XDG_DATA_HOME", "XDG_STATE_HOME", "XDG_CONFIG_HOME", "ZELVANE_EMULATOR"})
         saved.push_back({name, qEnvironmentVariableIsSet(name), qgetenv(name)});
     qputenv("XDG_DATA_HOME", dir.path().toLocal8Bit());
     qputenv("XDG_STATE_HOME", (dir.path() + QStringLiteral("/state")).toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", (dir.path() + QStringLiteral("/config")).toLocal8Bit());
+    qunsetenv("ZELVANE_EMULATOR");
 }
 
 TestDataDir::~TestDataDir()

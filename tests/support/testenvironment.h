@@ -8,7 +8,8 @@
 
 // A private user data directory for one test: XDG_DATA_HOME points into a
 // temporary directory while the object lives, so the launcher's user file
-// is <temporary>/Zelvane/Launcher.ini, and XDG_STATE_HOME to its state/.
+// is <temporary>/Zelvane/Launcher.ini, XDG_STATE_HOME to its state/ and
+// XDG_CONFIG_HOME to its config/; ZELVANE_EMULATOR is unset.
 class TestDataDir
 {
 public:
