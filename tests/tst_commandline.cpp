@@ -54,9 +54,16 @@ class CommandLineTest : public QObject
     ChildEnvironment env;
     std::unique_ptr<ChildProcess> openLauncher; // a window open all along
 
-    QStringList run(const QStringList &arguments) const // exit status, standard output and error
+    // Exit status, standard output and error; leading NAME=value words are
+    // set in its environment, and it runs in the folder of the emulators.
+    QStringList run(QStringList arguments) const
     {
         ChildProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (; !arguments.isEmpty() && arguments[0].contains(u'='); arguments.removeFirst())
+            environment.insert(arguments[0].section(u'=', 0, 0), arguments[0].section(u'=', 1));
+        process.setProcessEnvironment(environment);
+        process.setWorkingDirectory(root.filePath("emulators"));
         process.start(launcher, arguments);
         return {QString::number(process.waitForFinished(10000) ? process.exitCode() : -1),
                 QString::fromLocal8Bit(process.readAllStandardOutput()),
@@ -71,10 +78,15 @@ private slots:
         launcher = top + "/bin/zelvane-launcher";
         Install(launcher, ReadFile(QCoreApplication::applicationDirPath() + "/../../bin/zelvane-launcher"));
         Install(top + "/Resources/LauncherDefault.ini", Data("default.ini"), false);
+        for (const char *name : {"option", "variable", "setting"}) // programs of the user's own
+            Install(root.filePath("emulators/") + name, Recorder);
+        Install(root.filePath("emulators/plain"), Recorder, false);
+        QDir().mkpath(root.filePath("emulators/folder"));
         QVERIFY(openLauncher = StartWindow(env, 5000, launcher));
         for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) // the options need none
             qunsetenv(name);
         qputenv("XDG_DATA_HOME", env.dataHome().toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", (env.dataHome() + "/config").toLocal8Bit());
         qputenv("XDG_RUNTIME_DIR", env.runtimeDir().toLocal8Bit());
     }
     void cleanupTestCase()
@@ -99,7 +111,13 @@ private slots:
         QFETCH(QStringList, arguments);
         QFETCH(QString, userFile);
         QFETCH(QString, recorded);
-        Install(QFileInfo(launcher).path() + "/.." + Emulator, Recorder, !userFile.endsWith(" !x"));
+        arguments.replaceInStrings("$E", root.filePath("emulators"));
+        Install(QFileInfo(launcher).path() + "/.." + Emulator, Recorder, !userFile.contains(" !x"));
+        const QString settings = env.dataHome() + "/config/Zelvane/Launcher.conf"; // the saved choice
+        QFile::remove(settings);
+        if (QString chosen = userFile.section(" chosen=", 1); !chosen.isEmpty())
+            WriteFile(settings,
+                      "[General]\nemulator=" + chosen.replace("$E", root.filePath("emulators")).toUtf8());
         QDir(env.userConfigPath()).removeRecursively();
         QFile::remove(env.userConfigPath());
         if (userFile == "dir")
@@ -107,16 +125,20 @@ private slots:
         else if (userFile != "-")
             Install(env.userConfigPath(), Data(userFile.section(u' ', 0, 0)), false);
         const QString folder = env.dataHome() + "/Zelvane";
-        const QStringList before = DirectoryEntries(folder) + DirectoryEntries(env.runtimeDir());
-        const QByteArray bytes = ReadFile(env.userConfigPath());
+        const QStringList before = DirectoryEntries(folder) + DirectoryEntries(env.runtimeDir()) +
+                                   DirectoryEntries(QFileInfo(settings).path());
+        const QByteArray bytes = ReadFile(env.userConfigPath()), settingsBytes = ReadFile(settings);
 
         const QStringList outcome = run(arguments);
         QTEST(outcome[0], "exitCode");
         QFETCH(QString, out);
         QFETCH(QString, err);
         QVERIFY2(Matches(outcome[1], out) && Matches(outcome[2], err), qPrintable(outcome.join(u'|')));
-        QCOMPARE(DirectoryEntries(folder) + DirectoryEntries(env.runtimeDir()), before);
+        QCOMPARE(DirectoryEntries(folder) + DirectoryEntries(env.runtimeDir()) +
+                     DirectoryEntries(QFileInfo(settings).path()),
+                 before);
         QCOMPARE(ReadFile(env.userConfigPath()), bytes);
+        QCOMPARE(ReadFile(settings), settingsBytes);
         if (arguments.contains("--dry-run") && TakeRecording() == QStringList{"none"}) // it started nothing
             QProcess::execute("/bin/sh", {"-c", outcome[1]});
         QCOMPARE(TakeRecording(recorded == "none" ? 0 : 5000), recorded.split(u' ', Qt::SkipEmptyParts));
