@@ -90,6 +90,56 @@
         <source>The launcher already running neither answers nor ends (is it stopped?), so no window was opened.</source>
         <translation>Der bereits laufende Launcher antwortet nicht und wird auch nicht beendet (ist er angehalten?); daher wurde kein Fenster geöffnet.</translation>
     </message>
+    <message>
+        <source>Start the emulator program at &lt;path&gt; for this run, in the window too, instead of the chosen or the shipped one. The variable ZELVANE_EMULATOR does the same when this option is not given.</source>
+        <translation>Für diesen Lauf, auch im Fenster, das Emulatorprogramm unter &lt;Pfad&gt; starten statt des gewählten oder des mitgelieferten. Die Variable ZELVANE_EMULATOR tut dasselbe, wenn diese Option fehlt.</translation>
+    </message>
+    <message>
+        <source>path</source>
+        <translation>Pfad</translation>
+    </message>
+</context>
+<context>
+    <name>EmulatorChoice</name>
+    <message>
+        <source>Choose &amp;Emulator…</source>
+        <translation>&amp;Emulator wählen…</translation>
+    </message>
+    <message>
+        <source>Use the &amp;Shipped Emulator</source>
+        <translation>&amp;Mitgelieferten Emulator verwenden</translation>
+    </message>
+    <message>
+        <source>Choose the Zelvane Emulator</source>
+        <translation>Zelvane Emulator wählen</translation>
+    </message>
+    <message>
+        <source>Zelvane Emulator Launcher Warning</source>
+        <translation>Zelvane Emulator Launcher – Warnung</translation>
+    </message>
+    <message>
+        <source>Zelvane Emulator Launcher</source>
+        <translation>Zelvane Emulator Launcher</translation>
+    </message>
+    <message>
+        <source>Unable to save the emulator choice to %1.</source>
+        <translation>Die Wahl des Emulators konnte nicht in %1 gespeichert werden.</translation>
+    </message>
+</context>
+<context>
+    <name>EmulatorProgram</name>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation>%1 existiert nicht.</translation>
+    </message>
+    <message>
+        <source>%1 is a directory.</source>
+        <translation>%1 ist ein Ordner.</translation>
+    </message>
+    <message>
+        <source>%1 is not an executable file.</source>
+        <translation>%1 ist keine ausführbare Datei.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -483,6 +533,38 @@ Die ganze Ausgabe steht im Protokoll %2</translation>
     <message>
         <source>The emulator with the profile &quot;%1&quot; ended with exit status %2 within %3 seconds of its start.</source>
         <translation>Der Emulator mit dem Profil „%1“ endete innerhalb von %3 Sekunden nach dem Start mit dem Exit-Status %2.</translation>
+    </message>
+    <message>
+        <source>About Zelvane Emulator Launcher</source>
+        <translation>Über Zelvane Emulator Launcher</translation>
+    </message>
+    <message>
+        <source>Zelvane Emulator Launcher %1</source>
+        <translation>Zelvane Emulator Launcher %1</translation>
+    </message>
+    <message>
+        <source>Starts the Zelvane emulator with saved profiles of screen resolution, pixel density, input and arguments.
+
+The emulator in use: %1</source>
+        <translation>Startet den Zelvane-Emulator mit gespeicherten Profilen aus Bildschirmauflösung, Pixeldichte, Eingabe und Argumenten.
+
+Der verwendete Emulator: %1</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>H&amp;elp</source>
+        <translation>H&amp;ilfe</translation>
+    </message>
+    <message>
+        <source>&amp;About Zelvane Emulator Launcher</source>
+        <translation>&amp;Über Zelvane Emulator Launcher</translation>
     </message>
 </context>
 </TS>
