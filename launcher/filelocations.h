@@ -14,8 +14,9 @@ QString ResourcesDir(const QString &name);
 // another program is named or chosen.
 QString ShippedEmulator();
 
-// The full path for a FileKind (for EmulatorBinary the program in use); empty for any other value. Every call writes
-// one trace line to standard error: GetFileName( kind ): result= "path"
+// The full path for a FileKind, for EmulatorBinary the program in use;
+// empty for any other value. Every call writes one trace line to standard
+// error: GetFileName( kind ): result= "path"
 QString GetFileName(int kind);
 
 // The same path without the trace line, for what the window shows while the
