@@ -45,6 +45,7 @@ void EmulatorChoice::OnChoose()
             if (!EmulatorProgram::Save(program))
                 ReportNotSaved();
             emit Changed();
+            ReportNamedForThisRun(program);
             return;
         }
         ShowMessage(window, QMessageBox::Warning, tr("Zelvane Emulator Launcher Warning"), refusal);
@@ -57,6 +58,19 @@ void EmulatorChoice::OnUseShipped()
     if (!EmulatorProgram::ForgetSaved())
         ReportNotSaved();
     emit Changed();
+    ReportNamedForThisRun(ShippedEmulator());
+}
+
+// A program named by --emulator or ZELVANE_EMULATOR still wins for this
+// run, which the user would not see otherwise.
+void EmulatorChoice::ReportNamedForThisRun(const QString &chosen)
+{
+    const QString inUse = FilePath(EmulatorBinary);
+    if (inUse != chosen)
+        ShowMessage(window, QMessageBox::Information, tr("Zelvane Emulator Launcher"),
+                    tr("Your choice is saved. This launcher still starts %1, which --emulator or "
+                       "ZELVANE_EMULATOR names; launchers started without them use your choice.")
+                        .arg(inUse));
 }
 
 void EmulatorChoice::ReportNotSaved()

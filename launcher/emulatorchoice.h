@@ -29,6 +29,7 @@ private:
     void OnChoose();
     void OnUseShipped();
     void ReportNotSaved();
+    void ReportNamedForThisRun(const QString &chosen);
 
     QWidget *window;
     QAction *useShippedAction = nullptr;

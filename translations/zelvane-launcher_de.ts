@@ -125,6 +125,10 @@
         <source>Unable to save the emulator choice to %1.</source>
         <translation>Die Wahl des Emulators konnte nicht in %1 gespeichert werden.</translation>
     </message>
+    <message>
+        <source>Your choice is saved. This launcher still starts %1, which --emulator or ZELVANE_EMULATOR names; launchers started without them use your choice.</source>
+        <translation>Ihre Wahl ist gespeichert. Dieser Launcher startet weiterhin %1, das --emulator oder ZELVANE_EMULATOR nennt; ohne diese gestartete Launcher verwenden Ihre Wahl.</translation>
+    </message>
 </context>
 <context>
     <name>EmulatorProgram</name>
