@@ -31,8 +31,10 @@ DESTDIR=$work/installed cmake --install "$build" --prefix /usr >/dev/null || fai
 [ "$(readlink "$work/installed/usr/bin/zelvane-launcher")" = ../lib/zelvane-launcher/bin/zelvane-launcher ] \
     || fail "bin/zelvane-launcher is not a relative link"
 check_run "$work/installed"
-# The options need no display, write nothing and run what the package ships.
-line=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_DATA_HOME="$work/none" \
+# The options need no display, write nothing and run what the package ships
+# when no other emulator is named or chosen.
+line=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u ZELVANE_EMULATOR XDG_DATA_HOME="$work/none" \
+    XDG_CONFIG_HOME="$work/none" \
     "$work/installed/usr/bin/zelvane-launcher" --launch Default --dry-run) || fail "--dry-run"
 [[ $line == "$work/installed/usr/lib/zelvane-launcher/Resources/Zelvane.app/Contents/MacOS/zelvane"* ]] \
     && [ ! -e "$work/none" ] || fail "--dry-run printed: $line"
