@@ -138,6 +138,7 @@ char SingleApplication::Deliver(const QString &message, const QDeadlineTimer &de
 
 void SingleApplication::setActivationWindow(QWidget *window, bool activateOnMessage)
 {
+    SpendStartTokens(window);
     activationWindow = window;
     disconnect(this, &SingleApplication::messageReceived, this, &SingleApplication::activateWindow);
     if (activateOnMessage)

@@ -38,6 +38,8 @@ public:
     // Each time the running instance answers that it is ending, the timeout
     // starts anew, so only one that neither answers nor ends is given up on.
     bool sendMessage(const QString &message, int timeout);
+    // Messages activate window from now on; the first window set also
+    // spends this start's own tokens (SpendStartTokens).
     void setActivationWindow(QWidget *window, bool activateOnMessage = true);
 
 public slots:

@@ -20,6 +20,7 @@
 #include <csignal>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <xcb/xcb.h>
 
 namespace
 {
@@ -83,6 +84,8 @@ int RunLauncher(int argc, char **argv)
     QTextStream(stdout) << "window" << Qt::endl;
     if (app.arguments().contains(QStringLiteral("close")))
         QTimer::singleShot(0, &window, &QWidget::close);
+    if (app.arguments().contains(QStringLiteral("launch")))
+        QTest::mouseClick(WindowWidgets(window).launchButton, Qt::LeftButton);
     return app.exec();
 }
 
@@ -97,6 +100,54 @@ QString CopyOfLauncher(const QTemporaryDir &bundle)
         bundle.filePath(QStringLiteral("Resources")));
     return copy;
 }
+
+// The startup-notification messages that reach the root window of an X
+// display, as their texts.
+class StartupMessages
+{
+public:
+    explicit StartupMessages(const QByteArray &display) : connection(xcb_connect(display, nullptr))
+    {
+        const uint32_t mask = XCB_EVENT_MASK_PROPERTY_CHANGE;
+        xcb_change_window_attributes(connection,
+                                     xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root,
+                                     XCB_CW_EVENT_MASK, &mask);
+        for (const char *name : {"_NET_STARTUP_INFO_BEGIN", "_NET_STARTUP_INFO"}) {
+            xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(
+                connection, xcb_intern_atom(connection, false, uint16_t(qstrlen(name)), name), nullptr);
+            types.append(reply->atom);
+            std::free(reply);
+        }
+    }
+    ~StartupMessages()
+    {
+        xcb_disconnect(connection);
+    }
+    QByteArray next(int timeout) // empty when none came whole in time
+    {
+        QByteArray text;
+        for (QDeadlineTimer deadline(timeout); !deadline.hasExpired();) {
+            const std::unique_ptr<xcb_generic_event_t, void (*)(void *)> event(xcb_poll_for_event(connection),
+                                                                               std::free);
+            const auto *message = reinterpret_cast<const xcb_client_message_event_t *>(event.get());
+            if (!event || (event->response_type & 0x7f) != XCB_CLIENT_MESSAGE ||
+                !types.contains(message->type)) {
+                QThread::msleep(10);
+                continue;
+            }
+            const QByteArray piece(reinterpret_cast<const char *>(message->data.data8), 20);
+            const qsizetype end = piece.indexOf('\0');
+            text = (message->type == types[0] ? QByteArray() : text) + piece.left(end < 0 ? 20 : end);
+            if (end >= 0)
+                return text;
+        }
+        return QByteArray();
+    }
+
+private:
+    xcb_connection_t *const connection;
+    QList<xcb_atom_t> types;
+};
 
 } // namespace
 
@@ -116,6 +167,8 @@ private slots:
     void otherNames_data();
     void otherNames();
     void startDuringSlowClose();
+    void tokensSpent();
+    void startupNotificationOnX11();
 };
 
 void ProcessesTest::runs_data()
@@ -426,6 +479,53 @@ void ProcessesTest::startDuringSlowClose()
     QVERIFY(ending->signal(SIGTERM) && ending->waitForFinished(5000));
     QVERIFY(WaitForLine(*next, QStringLiteral("window"), 5000) && Quit(*next));
     QCOMPARE(DirectoryEntries(folder), QStringList(QStringLiteral("Launcher.ini")));
+}
+
+// The tokens of the launcher's own start are spent on its window: an
+// emulator launched from it inherits none.
+void ProcessesTest::tokensSpent()
+{
+    QTemporaryDir bundle;
+    const QString copy = bundle.filePath(QStringLiteral("bin/tst_processes"));
+    QVERIFY(QDir().mkpath(bundle.filePath(QStringLiteral("bin"))));
+    QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), copy));
+    WriteFile(bundle.filePath(QStringLiteral("Resources/LauncherDefault.ini")),
+              ReadFile(QCoreApplication::applicationDirPath() + ShippedDefault));
+    const QString emulator = bundle.filePath(QStringLiteral("Resources/Zelvane.app/Contents/MacOS/zelvane"));
+    WriteFile(emulator, "#!/bin/sh\nenv > \"$0.part\" && mv \"$0.part\" \"$0.env\"\n");
+    QVERIFY(QFile::setPermissions(emulator, QFile::ReadOwner | QFile::ExeOwner));
+    ChildEnvironment env;
+    const auto launcher =
+        env.start(QStringLiteral("env"), {"XDG_ACTIVATION_TOKEN=start-token", "DESKTOP_STARTUP_ID=start-id",
+                                          copy, QStringLiteral("--launcher"), QStringLiteral("launch")});
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(emulator + QStringLiteral(".env")), 10000);
+    const QByteArray environment = ReadFile(emulator + QStringLiteral(".env"));
+    QVERIFY(environment.contains("XDG_RUNTIME_DIR=")); // it is the environment
+    QVERIFY2(!environment.contains("start-token") && !environment.contains("start-id"), environment);
+    QVERIFY(Quit(*launcher));
+}
+
+// Under X11 a second start, forwarded, ends its startup notification, which
+// no window of its own ends; the first start's window ends its own.
+void ProcessesTest::startupNotificationOnX11()
+{
+    ChildProcess xvfb;
+    xvfb.start(QStringLiteral("Xvfb"), {"-displayfd", "1", "-nolisten", "tcp"});
+    if (!xvfb.waitForStarted())
+        QSKIP("Xvfb is missing (Debian package xvfb)");
+    QVERIFY(xvfb.waitForReadyRead(10000));
+    const QByteArray display = ':' + xvfb.readLine().trimmed();
+    StartupMessages messages(display);
+    ChildEnvironment env;
+    const QStringList x11{"env", "QT_QPA_PLATFORM=xcb", "DISPLAY=" + display};
+    const auto first = StartWindow(env, 10000, LauncherPath(), x11 + QStringList{"DESKTOP_STARTUP_ID=first"});
+    QVERIFY(first);
+    QCOMPARE(messages.next(10000), QByteArray("remove: ID=first"));
+    const QString id = QStringLiteral("a \"second\" start\\_TIME42");
+    QCOMPARE(env.run(x11[0], x11.mid(1) + QStringList{"DESKTOP_STARTUP_ID=" + id, LauncherPath()}).exitCode,
+             0);
+    QCOMPARE(messages.next(5000), QByteArray("remove: ID=\"a \\\"second\\\" start\\\\_TIME42\""));
+    QVERIFY(Quit(*first));
 }
 
 int main(int argc, char **argv)
