@@ -3,7 +3,6 @@
 #include "launcher.h"
 #include "quitsignals.h"
 #include "singleapplication.h"
-#include "startupnotification.h"
 #include "translations.h"
 
 #include <QLocale>
@@ -17,12 +16,9 @@ int main(int argc, char *argv[])
     SingleApplication app(argc, argv);
     // A launcher that is ending, however long its last save takes, is waited
     // for: then this one carries on with the window.
-    const bool forwarded = app.isRunning() && app.sendMessage(QString(), 5000);
+    if (app.isRunning() && app.sendMessage(QString(), 5000))
+        return 0;
     if (app.isRunning()) {
-        // This start shows no window, which would have ended its startup notification.
-        EndStartupNotification(StartTokens().desktopStartupId);
-        if (forwarded)
-            return 0;
         InstallTranslations(QLocale(), &app);
         ComplainNoAnswer();
         return 1;

@@ -101,53 +101,24 @@ QString CopyOfLauncher(const QTemporaryDir &bundle)
     return copy;
 }
 
-// The startup-notification messages that reach the root window of an X
-// display, as their texts.
-class StartupMessages
+// The next startup-notification message that reaches the root window
+// whole within timeout ms: client messages of 20 bytes, up to a NUL.
+QByteArray StartupMessage(xcb_connection_t *x11, int timeout)
 {
-public:
-    explicit StartupMessages(const QByteArray &display) : connection(xcb_connect(display, nullptr))
-    {
-        const uint32_t mask = XCB_EVENT_MASK_PROPERTY_CHANGE;
-        xcb_change_window_attributes(connection,
-                                     xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root,
-                                     XCB_CW_EVENT_MASK, &mask);
-        for (const char *name : {"_NET_STARTUP_INFO_BEGIN", "_NET_STARTUP_INFO"}) {
-            xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(
-                connection, xcb_intern_atom(connection, false, uint16_t(qstrlen(name)), name), nullptr);
-            types.append(reply->atom);
-            std::free(reply);
-        }
-    }
-    ~StartupMessages()
-    {
-        xcb_disconnect(connection);
-    }
-    QByteArray next(int timeout) // empty when none came whole in time
-    {
-        QByteArray text;
-        for (QDeadlineTimer deadline(timeout); !deadline.hasExpired();) {
-            const std::unique_ptr<xcb_generic_event_t, void (*)(void *)> event(xcb_poll_for_event(connection),
-                                                                               std::free);
+    QByteArray text;
+    for (QDeadlineTimer deadline(timeout); !deadline.hasExpired(); QThread::msleep(10)) {
+        while (const std::unique_ptr<xcb_generic_event_t, void (*)(void *)> event{xcb_poll_for_event(x11),
+                                                                                  std::free}) {
             const auto *message = reinterpret_cast<const xcb_client_message_event_t *>(event.get());
-            if (!event || (event->response_type & 0x7f) != XCB_CLIENT_MESSAGE ||
-                !types.contains(message->type)) {
-                QThread::msleep(10);
+            if ((event->response_type & 0x7f) != XCB_CLIENT_MESSAGE)
                 continue;
-            }
-            const QByteArray piece(reinterpret_cast<const char *>(message->data.data8), 20);
-            const qsizetype end = piece.indexOf('\0');
-            text = (message->type == types[0] ? QByteArray() : text) + piece.left(end < 0 ? 20 : end);
-            if (end >= 0)
-                return text;
+            text += QByteArray(reinterpret_cast<const char *>(message->data.data8), 20);
+            if (text.contains('\0'))
+                return text.left(text.indexOf('\0'));
         }
-        return QByteArray();
     }
-
-private:
-    xcb_connection_t *const connection;
-    QList<xcb_atom_t> types;
-};
+    return QByteArray();
+}
 
 } // namespace
 
@@ -167,8 +138,7 @@ private slots:
     void otherNames_data();
     void otherNames();
     void startDuringSlowClose();
-    void tokensSpent();
-    void startupNotificationOnX11();
+    void handOffsOnX11();
 };
 
 void ProcessesTest::runs_data()
@@ -481,51 +451,43 @@ void ProcessesTest::startDuringSlowClose()
     QCOMPARE(DirectoryEntries(folder), QStringList(QStringLiteral("Launcher.ini")));
 }
 
-// The tokens of the launcher's own start are spent on its window: an
-// emulator launched from it inherits none.
-void ProcessesTest::tokensSpent()
-{
-    QTemporaryDir bundle;
-    const QString copy = bundle.filePath(QStringLiteral("bin/tst_processes"));
-    QVERIFY(QDir().mkpath(bundle.filePath(QStringLiteral("bin"))));
-    QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), copy));
-    WriteFile(bundle.filePath(QStringLiteral("Resources/LauncherDefault.ini")),
-              ReadFile(QCoreApplication::applicationDirPath() + ShippedDefault));
-    const QString emulator = bundle.filePath(QStringLiteral("Resources/Zelvane.app/Contents/MacOS/zelvane"));
-    WriteFile(emulator, "#!/bin/sh\nenv > \"$0.part\" && mv \"$0.part\" \"$0.env\"\n");
-    QVERIFY(QFile::setPermissions(emulator, QFile::ReadOwner | QFile::ExeOwner));
-    ChildEnvironment env;
-    const auto launcher =
-        env.start(QStringLiteral("env"), {"XDG_ACTIVATION_TOKEN=start-token", "DESKTOP_STARTUP_ID=start-id",
-                                          copy, QStringLiteral("--launcher"), QStringLiteral("launch")});
-    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(emulator + QStringLiteral(".env")), 10000);
-    const QList<QByteArray> environment = ReadFile(emulator + QStringLiteral(".env")).split('\n');
-    QVERIFY(environment.contains("XDG_RUNTIME_DIR=" + env.runtimeDir().toUtf8())); // it is the environment
-    for (const QByteArray &line : environment)
-        QVERIFY2(!line.startsWith("XDG_ACTIVATION_TOKEN=") && !line.startsWith("DESKTOP_STARTUP_ID="), line);
-    QVERIFY(Quit(*launcher));
-}
-
-// Under X11 a second start, forwarded, ends its startup notification, which
-// no window of its own ends; the first start's window ends its own.
-void ProcessesTest::startupNotificationOnX11()
+// Under X11 the launcher's window ends its start's startup notification, a
+// second start (forwarded) its own, and an emulator inherits no token.
+void ProcessesTest::handOffsOnX11()
 {
     ChildProcess xvfb;
-    xvfb.start(QStringLiteral("Xvfb"), {"-displayfd", "1", "-nolisten", "tcp"});
+    xvfb.start("Xvfb", {"-displayfd", "1", "-nolisten", "tcp"});
     if (!xvfb.waitForStarted())
         QSKIP("Xvfb is missing (Debian package xvfb)");
     QVERIFY(xvfb.waitForReadyRead(10000));
     const QByteArray display = ':' + xvfb.readLine().trimmed();
-    StartupMessages messages(display);
+    const std::unique_ptr<xcb_connection_t, void (*)(xcb_connection_t *)> x11{xcb_connect(display, nullptr),
+                                                                              xcb_disconnect};
+    const uint32_t mask = XCB_EVENT_MASK_PROPERTY_CHANGE;
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(x11.get())).data->root;
+    QVERIFY(!xcb_request_check(
+        x11.get(), xcb_change_window_attributes_checked(x11.get(), root, XCB_CW_EVENT_MASK, &mask)));
+    // This program as the launcher, beside a recording emulator.
+    QTemporaryDir bundle;
+    const QString copy = bundle.filePath(QStringLiteral("bin/tst_processes")),
+                  emulator = bundle.filePath(QStringLiteral("Resources/Zelvane.app/Contents/MacOS/zelvane"));
+    WriteFile(copy, ReadFile(QCoreApplication::applicationFilePath()));
+    WriteFile(bundle.filePath(QStringLiteral("Resources/LauncherDefault.ini")),
+              ReadFile(QCoreApplication::applicationDirPath() + ShippedDefault));
+    WriteFile(emulator, "#!/bin/sh\nenv > \"$0.part\" && mv \"$0.part\" \"$0.env\"\n");
+    for (const QString &program : {copy, emulator})
+        QVERIFY(QFile::setPermissions(program, QFile::ReadOwner | QFile::ExeOwner));
     ChildEnvironment env;
-    const QStringList x11{"env", "QT_QPA_PLATFORM=xcb", "DISPLAY=" + display};
-    const auto first = StartWindow(env, 10000, LauncherPath(), x11 + QStringList{"DESKTOP_STARTUP_ID=first"});
-    QVERIFY(first);
-    QCOMPARE(messages.next(10000), QByteArray("remove: ID=first"));
-    const QString id = QStringLiteral("a \"second\" start\\_TIME42");
-    QCOMPARE(env.run(x11[0], x11.mid(1) + QStringList{"DESKTOP_STARTUP_ID=" + id, LauncherPath()}).exitCode,
-             0);
-    QCOMPARE(messages.next(5000), QByteArray("remove: ID=\"a \\\"second\\\" start\\\\_TIME42\""));
+    const QStringList x11Env{"QT_QPA_PLATFORM=xcb", "DISPLAY=" + display, "XDG_ACTIVATION_TOKEN=at-start"};
+    const auto first =
+        env.start("env", x11Env + QStringList{"DESKTOP_STARTUP_ID=first", copy, "--launcher", "launch"});
+    QCOMPARE(StartupMessage(x11.get(), 10000), QByteArray("remove: ID=first"));
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(emulator + ".env"), 10000);
+    const QByteArray environment = ReadFile(emulator + ".env");
+    QVERIFY(environment.contains("\nDISPLAY=:") && !environment.contains("=at-start\n"));
+    const QString id = QStringLiteral("DESKTOP_STARTUP_ID=a \"second\" start\\_TIME42");
+    QCOMPARE(env.run("env", x11Env + QStringList{id, copy, "--launcher"}).exitCode, 0);
+    QCOMPARE(StartupMessage(x11.get(), 5000), QByteArray("remove: ID=\"a \\\"second\\\" start\\\\_TIME42\""));
     QVERIFY(Quit(*first));
 }
 

@@ -1,12 +1,9 @@
 #!/usr/bin/env bash
-# The launcher's window comes forward with the token of its start, and a
-# second start brings it forward, on a real Wayland compositor: sway,
-# headless, as an unprivileged user (it refuses root), which gives the
-# launcher's new window no focus of its own. Another window has the focus,
-# the launcher starts with a token minted by the compositor and its window
-# takes the focus; then, each time the other window has taken the focus
-# back, a second start is given a token; then the launcher's window has the
-# focus. Without a token the second start still exits 0.
+# On a real Wayland compositor (sway, headless, as an unprivileged user: it
+# refuses root; the launcher's new window gets no focus unasked), the
+# launcher's window takes the focus from another with its start's token, and
+# a second start given a token brings it forward again. Without a token the
+# second start still exits 0.
 #   tst_wayland.sh BUILD_DIR TOKEN_HELPER QT_PLUGIN_DIR   (exit 77: skipped)
 set -u
 build=$1 helper=$2 plugins=$3
