@@ -2,18 +2,12 @@
 
 #include "folderlock.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
 namespace
 {
-
-QByteArray Hash(const QByteArray &bytes)
-{
-    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
-}
 
 bool Lock(FolderLock &lock, const QString &path, SaveError *error)
 {
@@ -60,7 +54,7 @@ bool KeepCopy(const QString &path, const QByteArray &bytes, QString *keptPath, S
 void KnownFile::Remember(const QByteArray &bytes)
 {
     known = true;
-    hash = Hash(bytes);
+    remembered = bytes;
 }
 
 KnownFile::OnDisk KnownFile::Look(const QString &path) const
@@ -74,7 +68,7 @@ KnownFile::OnDisk KnownFile::Look(const QString &path) const
     }
     disk.bytes = file.readAll();
     disk.readable = file.error() == QFileDevice::NoError;
-    disk.changed = !disk.readable || !known || Hash(disk.bytes) != hash;
+    disk.changed = !disk.readable || !known || disk.bytes != remembered;
     return disk;
 }
 
@@ -86,22 +80,32 @@ bool KnownFile::Write(const QString &path, const QByteArray &bytes, Outside outs
     if (!Lock(lock, path, error))
         return false;
     const OnDisk disk = Look(path);
-    if (disk.changed && disk.readable && disk.bytes == bytes) {
+    if (!disk.changed)
+        return Replace(path, bytes, error);
+    // Changed since: by another launcher that wrote these very bytes, or by
+    // someone else, whose version is left or kept as asked.
+    if (disk.readable && disk.bytes == bytes) {
         Remember(bytes);
         return true;
     }
-    if (disk.changed && outside == Outside::Leave)
+    if (outside == Outside::Leave)
         return true;
-    if (disk.changed && !disk.readable && QFileInfo::exists(path)) {
-        *error = {SaveFailure::ExistingFileUnreadable, path, QString()};
-        return false;
-    }
-    if (disk.changed && disk.readable) {
-        if (!KeepCopy(path, disk.bytes, keptPath, error))
+    if (!disk.readable) {
+        if (QFileInfo::exists(path)) {
+            *error = {SaveFailure::ExistingFileUnreadable, path, QString()};
             return false;
-        // Kept now: should the write below fail, a later one keeps it no second time.
-        Remember(disk.bytes);
+        }
+        return Replace(path, bytes, error); // gone: nothing to keep
     }
+    if (!KeepCopy(path, disk.bytes, keptPath, error))
+        return false;
+    // Kept now: should the write below fail, a later one keeps it no second time.
+    Remember(disk.bytes);
+    return Replace(path, bytes, error);
+}
+
+bool KnownFile::Replace(const QString &path, const QByteArray &bytes, SaveError *error)
+{
     if (!SaveConfigFile(path, bytes, error))
         return false;
     Remember(bytes);

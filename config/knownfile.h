@@ -41,7 +41,8 @@ private:
         QByteArray bytes;
     };
     OnDisk Look(const QString &path) const;
+    bool Replace(const QString &path, const QByteArray &bytes, SaveError *error); // and remember them
 
     bool known = false; // neither read nor written yet: any file found is an outside one
-    QByteArray hash;
+    QByteArray remembered;
 };

@@ -24,10 +24,8 @@ int RunModal(QDialog &dialog)
 }
 
 QMessageBox::StandardButton ShowMessage(QWidget *parent, QMessageBox::Icon icon, const QString &title,
-                                        const QString &text, QMessageBox::StandardButtons buttons,
-                                        QMessageBox::StandardButton defaultButton)
+                                        const QString &text, QMessageBox::StandardButtons buttons)
 {
     QMessageBox box(icon, title, text, buttons, parent);
-    box.setDefaultButton(defaultButton);
     return QMessageBox::StandardButton(RunModal(box));
 }

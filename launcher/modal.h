@@ -18,5 +18,4 @@ int RunModal(QDialog &dialog);
 // through RunModal; the result is the button that closed it.
 QMessageBox::StandardButton ShowMessage(QWidget *parent, QMessageBox::Icon icon, const QString &title,
                                         const QString &text,
-                                        QMessageBox::StandardButtons buttons = QMessageBox::Ok,
-                                        QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
+                                        QMessageBox::StandardButtons buttons = QMessageBox::Ok);

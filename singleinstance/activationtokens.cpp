@@ -1,5 +1,8 @@
 #include "activationtokens.h"
 
+#include <QEvent>
+#include <QGuiApplication>
+#include <QTimer>
 #include <QWidget>
 
 #include <utility>
@@ -13,12 +16,48 @@ const char DesktopStartupId[] = "DESKTOP_STARTUP_ID";
 // Read as the program starts, before main: Qt's X11 support removes
 // DESKTOP_STARTUP_ID when the application object connects to the display.
 const ActivationTokens startTokens{qgetenv(XdgActivationToken), qgetenv(DesktopStartupId)};
+bool startTokensSpent = false;
+
+// Activates its window with the start's tokens once the first frame has
+// been flushed, when the compositor has mapped the window.
+class ActivationAfterFirstFrame : public QObject
+{
+public:
+    explicit ActivationAfterFirstFrame(QWidget *window) : QObject(window)
+    {
+        window->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, this, [this] {
+                ActivateWindow(static_cast<QWidget *>(parent()), startTokens);
+                deleteLater();
+            });
+        }
+        return false;
+    }
+};
 
 } // namespace
 
 const ActivationTokens &StartTokens()
 {
     return startTokens;
+}
+
+void SpendStartTokens(QWidget *window)
+{
+    if (std::exchange(startTokensSpent, true))
+        return;
+    qunsetenv(XdgActivationToken);
+    qunsetenv(DesktopStartupId);
+    const bool anyToken =
+        !startTokens.xdgActivationToken.isEmpty() || !startTokens.desktopStartupId.isEmpty();
+    if (anyToken && QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        new ActivationAfterFirstFrame(window);
 }
 
 QByteArray EncodeMessage(const QString &message, const ActivationTokens &tokens)

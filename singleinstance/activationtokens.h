@@ -19,6 +19,14 @@ struct ActivationTokens {
 // of the environment.
 const ActivationTokens &StartTokens();
 
+// Spends this process's tokens on window, its first, once: both leave the
+// environment at once, so that no program the launcher starts inherits a
+// token meant for the launcher. On Wayland the window asks to be activated
+// with them as soon as it shows its first frame (Qt's Wayland support would
+// hand the token over only once the window is active already); on X11 Qt
+// has used the startup id for the window as it showed it.
+void SpendStartTokens(QWidget *window);
+
 // A message travels as its text in UTF-8, followed by a NUL and "NAME=value"
 // for each token, NUL-separated. A receiver that knows no tokens takes it
 // all for the text; a text without tokens travels exactly as it is.

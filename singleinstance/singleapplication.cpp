@@ -1,5 +1,7 @@
 #include "singleapplication.h"
 
+#include "startupnotification.h"
+
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QFile>
@@ -92,6 +94,16 @@ bool SingleApplication::sendMessage(const QString &message, int timeout)
 {
     if (!running)
         return false;
+    const bool acknowledged = HandOver(message, timeout);
+    // Unless it took the running instance's place, this start shows no
+    // window, which would have ended the desktop's startup notification.
+    if (running)
+        EndStartupNotification(StartTokens().desktopStartupId);
+    return acknowledged;
+}
+
+bool SingleApplication::HandOver(const QString &message, int timeout)
+{
     QDeadlineTimer deadline(timeout);
     while (!deadline.hasExpired()) {
         const char answer = Deliver(message, deadline);
@@ -138,6 +150,7 @@ char SingleApplication::Deliver(const QString &message, const QDeadlineTimer &de
 
 void SingleApplication::setActivationWindow(QWidget *window, bool activateOnMessage)
 {
+    SpendStartTokens(window);
     activationWindow = window;
     disconnect(this, &SingleApplication::messageReceived, this, &SingleApplication::activateWindow);
     if (activateOnMessage)

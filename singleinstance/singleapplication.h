@@ -37,7 +37,10 @@ public:
     // takes its place instead: the result is false and isRunning() false.
     // Each time the running instance answers that it is ending, the timeout
     // starts anew, so only one that neither answers nor ends is given up on.
+    // A start that does not take its place ends its startup notification.
     bool sendMessage(const QString &message, int timeout);
+    // Messages activate window from now on; the first window set also
+    // spends this start's own tokens (SpendStartTokens).
     void setActivationWindow(QWidget *window, bool activateOnMessage = true);
 
 public slots:
@@ -49,6 +52,7 @@ signals:
 private:
     void Claim();
     void Listen();
+    bool HandOver(const QString &message, int timeout);
     char Deliver(const QString &message, const QDeadlineTimer &deadline);
     void OnNewConnection();
     void OnReadyRead(QLocalSocket *socket);

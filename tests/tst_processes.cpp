@@ -20,6 +20,7 @@
 #include <csignal>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <xcb/xcb.h>
 
 namespace
 {
@@ -83,6 +84,8 @@ int RunLauncher(int argc, char **argv)
     QTextStream(stdout) << "window" << Qt::endl;
     if (app.arguments().contains(QStringLiteral("close")))
         QTimer::singleShot(0, &window, &QWidget::close);
+    if (app.arguments().contains(QStringLiteral("launch")))
+        QTest::mouseClick(WindowWidgets(window).launchButton, Qt::LeftButton);
     return app.exec();
 }
 
@@ -96,6 +99,25 @@ QString CopyOfLauncher(const QTemporaryDir &bundle)
         QDir(QCoreApplication::applicationDirPath() + QStringLiteral("/../Resources")).canonicalPath(),
         bundle.filePath(QStringLiteral("Resources")));
     return copy;
+}
+
+// The next startup-notification message that reaches the root window
+// whole within timeout ms: client messages of 20 bytes, up to a NUL.
+QByteArray StartupMessage(xcb_connection_t *x11, int timeout)
+{
+    QByteArray text;
+    for (QDeadlineTimer deadline(timeout); !deadline.hasExpired(); QThread::msleep(10)) {
+        while (const std::unique_ptr<xcb_generic_event_t, void (*)(void *)> event{xcb_poll_for_event(x11),
+                                                                                  std::free}) {
+            const auto *message = reinterpret_cast<const xcb_client_message_event_t *>(event.get());
+            if ((event->response_type & 0x7f) != XCB_CLIENT_MESSAGE)
+                continue;
+            text += QByteArray(reinterpret_cast<const char *>(message->data.data8), 20);
+            if (text.contains('\0'))
+                return text.left(text.indexOf('\0'));
+        }
+    }
+    return QByteArray();
 }
 
 } // namespace
@@ -116,6 +138,7 @@ private slots:
     void otherNames_data();
     void otherNames();
     void startDuringSlowClose();
+    void handOffsOnX11();
 };
 
 void ProcessesTest::runs_data()
@@ -426,6 +449,46 @@ void ProcessesTest::startDuringSlowClose()
     QVERIFY(ending->signal(SIGTERM) && ending->waitForFinished(5000));
     QVERIFY(WaitForLine(*next, QStringLiteral("window"), 5000) && Quit(*next));
     QCOMPARE(DirectoryEntries(folder), QStringList(QStringLiteral("Launcher.ini")));
+}
+
+// Under X11 the launcher's window ends its start's startup notification, a
+// second start (forwarded) its own, and an emulator inherits no token.
+void ProcessesTest::handOffsOnX11()
+{
+    ChildProcess xvfb;
+    xvfb.start("Xvfb", {"-displayfd", "1", "-nolisten", "tcp"});
+    if (!xvfb.waitForStarted())
+        QSKIP("Xvfb is missing (Debian package xvfb)");
+    QVERIFY(xvfb.waitForReadyRead(10000));
+    const QByteArray display = ':' + xvfb.readLine().trimmed();
+    const std::unique_ptr<xcb_connection_t, void (*)(xcb_connection_t *)> x11{xcb_connect(display, nullptr),
+                                                                              xcb_disconnect};
+    const uint32_t mask = XCB_EVENT_MASK_PROPERTY_CHANGE;
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(x11.get())).data->root;
+    QVERIFY(!xcb_request_check(
+        x11.get(), xcb_change_window_attributes_checked(x11.get(), root, XCB_CW_EVENT_MASK, &mask)));
+    // This program as the launcher, beside a recording emulator.
+    QTemporaryDir bundle;
+    const QString copy = bundle.filePath(QStringLiteral("bin/tst_processes")),
+                  emulator = bundle.filePath(QStringLiteral("Resources/Zelvane.app/Contents/MacOS/zelvane"));
+    WriteFile(copy, ReadFile(QCoreApplication::applicationFilePath()));
+    WriteFile(bundle.filePath(QStringLiteral("Resources/LauncherDefault.ini")),
+              ReadFile(QCoreApplication::applicationDirPath() + ShippedDefault));
+    WriteFile(emulator, "#!/bin/sh\nenv > \"$0.part\" && mv \"$0.part\" \"$0.env\"\n");
+    for (const QString &program : {copy, emulator})
+        QVERIFY(QFile::setPermissions(program, QFile::ReadOwner | QFile::ExeOwner));
+    ChildEnvironment env;
+    const QStringList x11Env{"QT_QPA_PLATFORM=xcb", "DISPLAY=" + display, "XDG_ACTIVATION_TOKEN=at-start"};
+    const auto first =
+        env.start("env", x11Env + QStringList{"DESKTOP_STARTUP_ID=first", copy, "--launcher", "launch"});
+    QCOMPARE(StartupMessage(x11.get(), 10000), QByteArray("remove: ID=first"));
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(emulator + ".env"), 10000);
+    const QByteArray environment = ReadFile(emulator + ".env");
+    QVERIFY(environment.contains("\nDISPLAY=:") && !environment.contains("=at-start\n"));
+    const QString id = QStringLiteral("DESKTOP_STARTUP_ID=a \"second\" start\\_TIME42");
+    QCOMPARE(env.run("env", x11Env + QStringList{id, copy, "--launcher"}).exitCode, 0);
+    QCOMPARE(StartupMessage(x11.get(), 5000), QByteArray("remove: ID=\"a \\\"second\\\" start\\\\_TIME42\""));
+    QVERIFY(Quit(*first));
 }
 
 int main(int argc, char **argv)

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# A second start brings the running launcher's window forward on a real
-# Wayland compositor: sway, headless, as an unprivileged user (it refuses
-# root). The launcher's window opens, another window takes the focus, and a
-# second start is given a token minted by the compositor; then the launcher's
-# window has the focus. Without a token the second start still exits 0.
+# On a real Wayland compositor (sway, headless, as an unprivileged user: it
+# refuses root; the launcher's new window gets no focus unasked), the
+# launcher's window takes the focus from another with its start's token, and
+# a second start given a token brings it forward again. Without a token the
+# second start still exits 0.
 #   tst_wayland.sh BUILD_DIR TOKEN_HELPER QT_PLUGIN_DIR   (exit 77: skipped)
 set -u
 build=$1 helper=$2 plugins=$3
@@ -24,7 +24,8 @@ poll() { for _ in $(seq 50); do "$@" && return 0; sleep 0.1; done; return 1; }
 
 mkdir -m 700 "$dir/runtime" "$dir/data"
 cp -r "$build/bin" "$build/Resources" "$helper" "$dir/"
-printf 'xwayland disable\nfocus_on_window_activation focus\n' >"$dir/sway.config"
+printf 'xwayland disable\nfocus_on_window_activation focus\nno_focus [app_id="^org.zelvane.Launcher$"]\n' \
+    >"$dir/sway.config"
 [ ${#user[@]} -eq 0 ] || chown -R 65534:65534 "$dir/runtime" "$dir/data"
 export XDG_RUNTIME_DIR=$dir/runtime XDG_DATA_HOME=$dir/data QT_QPA_PLATFORM=wayland
 unset DISPLAY WAYLAND_DISPLAY XDG_ACTIVATION_TOKEN DESKTOP_STARTUP_ID
@@ -38,10 +39,11 @@ focused() { # true when the focused window has app_id $1
     [ "$("${user[@]}" swaymsg -t get_tree | jq -r '.. | objects | select(.focused) | .app_id')" = "$1" ]
 }
 launcher=$dir/bin/zelvane-launcher
-"${user[@]}" "$launcher" 2>"$dir/launcher.log" &
-poll focused org.zelvane.Launcher || fail "the launcher's window did not open"
 "${user[@]}" "$dir/Resources/Zelvane.app/Contents/MacOS/zelvane" 2>"$dir/other.log" &
 poll focused zelvane || fail "the other window did not take the focus"
+token=$("${user[@]}" "$dir/$(basename "$helper")") || fail "no token from sway for the first start"
+XDG_ACTIVATION_TOKEN=$token "${user[@]}" "$launcher" 2>"$dir/launcher.log" &
+poll focused org.zelvane.Launcher || fail "the launcher's window did not come forward with its start's token"
 
 # The token as the environment variable the row names (none: no token).
 for variable in none XDG_ACTIVATION_TOKEN DESKTOP_STARTUP_ID; do
