@@ -7,6 +7,8 @@
 #include "windowwidgets.h"
 
 #include <QAccessible>
+#include <QGroupBox>
+#include <QLabel>
 #include <QMetaEnum>
 #include <QTest>
 
@@ -73,6 +75,33 @@ void DesktopIntegrationTest::windowInLocale()
     w->removeProfileButton->click();
     const SeenDialog box = answerer.seen().value(0);
     lines << box.title << box.text << box.buttons << NameRefusal({UnstorableReason::BackslashT, {}});
+
+    // The access keys of the labels, the group, the buttons and any menu
+    // bar's titles, each its own.
+    QStringList keys;
+    for (QWidget *widget : window->findChildren<QWidget *>()) {
+        QStringList texts;
+        if (auto *label = qobject_cast<QLabel *>(widget))
+            texts << label->text();
+        else if (auto *group = qobject_cast<QGroupBox *>(widget))
+            texts << group->title();
+        else if (auto *button = qobject_cast<QAbstractButton *>(widget))
+            texts << button->text();
+        for (const QAction *action : widget->actions())
+            texts << action->text();
+        for (const QString &text : texts)
+            keys << QKeySequence::mnemonic(text).toString();
+    }
+    keys.removeAll(QString());
+    lines << keys.join(u' ');
+    QCOMPARE(keys.removeDuplicates(), 0);
+    // The first switch to another profile keeps the window's size, though
+    // Add turns to Update.
+    selectRow(0);
+    const QSize size = window->size();
+    selectRow(1);
+    QCoreApplication::processEvents();
+    QCOMPARE(window->size(), size);
 
     // Each Add, Update and Remove is told apart by a name that begins with
     // its visible text, so spoken and shown words match.

@@ -209,12 +209,34 @@ void WindowTest::Run(const QString &step)
         QTest::keySequence(w->argumentsEdit, QKeySequence::Paste);
     } else if (word == QLatin1String("click")) {
         QTest::mouseClick(window->findChild<QPushButton *>(rest + QStringLiteral("Button")), Qt::LeftButton);
-    } else if (word == QLatin1String("key")) { // on a control that has the focus
-        window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
-        QWidget *target = window->findChild<QWidget *>(rest.section(u' ', 0, 0));
-        target->setFocus();
+    } else if (word == QLatin1String("key")) { // on a control given the focus, or on what has the keyboard
+        QWidget *target = QApplication::activePopupWidget();
+        if (target) {
+            target = target->focusWidget();
+        } else {
+            // Offscreen, a combo box's closed popup stays the active window.
+            window->activateWindow();
+            QApplication::setActiveWindow(window.get());
+            QVERIFY(QTest::qWaitForWindowActive(window.get()));
+            target = window->findChild<QWidget *>(rest.section(u' ', 0, 0));
+            if (target)
+                target->setFocus();
+            else
+                target = window->focusWidget();
+        }
         QTest::keySequence(target, QKeySequence::fromString(rest.section(u' ', 1)));
+    } else if (word == QLatin1String("tab") || word == QLatin1String("backtab")) { // "tab 0": where it is
+        QStringList path = {window->focusWidget()->objectName()};
+        for (int i = 0; i < rest.toInt(); ++i) {
+            QTest::keyClick(window->focusWidget(), word == QLatin1String("tab") ? Qt::Key_Tab : Qt::Key_Backtab);
+            path << window->focusWidget()->objectName();
+        }
+        Log(QStringLiteral("focus ") + path.join(QStringLiteral(" > ")));
+    } else if (word == QLatin1String("popup")) { // as voice control opens it, the focus left where it is
+        QAccessibleInterface *combo = QAccessible::queryAccessibleInterface(
+            window->findChild<QComboBox *>(rest + QStringLiteral("Combo")));
+        combo->actionInterface()->doAction(QAccessibleActionInterface::showMenuAction());
+        QTRY_VERIFY(QApplication::activePopupWidget());
     } else if (word == QLatin1String("rightclick") || word == QLatin1String("doubleclick")) {
         QListWidget *list = w->profileList;
         const QPoint at = list->visualItemRect(list->item(rest.toInt())).center();

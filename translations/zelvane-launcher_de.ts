@@ -94,18 +94,6 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <source>Resolution</source>
-        <translation>Auflösung</translation>
-    </message>
-    <message>
-        <source>Pixel Density</source>
-        <translation>Pixeldichte</translation>
-    </message>
-    <message>
-        <source>Input</source>
-        <translation>Eingabe</translation>
-    </message>
-    <message>
         <source>resolution</source>
         <translation>Auflösung</translation>
     </message>
@@ -124,10 +112,6 @@
     <message>
         <source>Unable to read configuration file.</source>
         <translation>Die Konfigurationsdatei kann nicht gelesen werden.</translation>
-    </message>
-    <message>
-        <source>Profile</source>
-        <translation>Profil</translation>
     </message>
     <message>
         <source>Arguments</source>
@@ -483,6 +467,22 @@ Die ganze Ausgabe steht im Protokoll %2</translation>
     <message>
         <source>The emulator with the profile &quot;%1&quot; ended with exit status %2 within %3 seconds of its start.</source>
         <translation>Der Emulator mit dem Profil „%1“ endete innerhalb von %3 Sekunden nach dem Start mit dem Exit-Status %2.</translation>
+    </message>
+    <message>
+        <source>&amp;Resolution</source>
+        <translation>A&amp;uflösung</translation>
+    </message>
+    <message>
+        <source>Pixel &amp;Density</source>
+        <translation>Pi&amp;xeldichte</translation>
+    </message>
+    <message>
+        <source>&amp;Input</source>
+        <translation>&amp;Eingabe</translation>
+    </message>
+    <message>
+        <source>&amp;Profile</source>
+        <translation>&amp;Profil</translation>
     </message>
 </context>
 </TS>
