@@ -13,7 +13,6 @@
 
 #include <QAccessible>
 #include <QClipboard>
-#include <QDesktopServices>
 #include <QDir>
 #include <QInputDialog>
 #include <QLabel>
@@ -73,12 +72,6 @@ public:
 class WindowTest : public QObject, WindowFixture
 {
     Q_OBJECT
-
-public slots:
-    void Open(const QUrl &url) // the desktop's handler of file URLs
-    {
-        Log(QStringLiteral("url ") + url.toLocalFile());
-    }
 
 private slots:
     void sessions_data();
@@ -147,6 +140,10 @@ ModalAnswerer::Answer WindowTest::Logged(const ModalAnswerer::Answer &answer, co
             if (label->textFormat() != Qt::PlainText && Qt::mightBeRichText(label->text()))
                 Log(QStringLiteral("  shown as rich text: ") + label->text());
         }
+        QFont bold = dialog->font(); // as title bars show it, beside three buttons
+        bold.setBold(true);
+        if (dialog->width() < QFontMetrics(bold).horizontalAdvance(dialog->windowTitle()) + 60)
+            Log(QStringLiteral("  too narrow for its title: %1 px").arg(dialog->width()));
         if (!dialog->accessibleName().isEmpty())
             Log(QStringLiteral("  accessible %1 | %2")
                     .arg(dialog->accessibleName(), dialog->accessibleDescription()));
@@ -190,6 +187,21 @@ void WindowTest::Run(const QString &step)
         QFile::setPermissions(EmulatorPath(), kind == QLatin1String("recording")
                                                   ? QFile::ExeOwner | QFile::ReadOwner
                                                   : QFile::ReadOwner);
+    } else if (word == QLatin1String("opener")) { // the desktop's, ending with that status; or missing
+        const QString opener = records->path() + QStringLiteral("/bin/xdg-open");
+        QFile::remove(opener);
+        if (rest == QLatin1String("missing"))
+            qputenv("PATH", QFile::encodeName(QFileInfo(opener).path()));
+        else
+            WriteFile(opener, "#!/bin/sh\nprintf '%s\\n' \"$*\" >> \"$RECORD_DIR/opened\"\nexit " +
+                                  rest.toLatin1() + '\n');
+        QFile::setPermissions(opener, QFile::ExeOwner | QFile::ReadOwner);
+    } else if (word == QLatin1String("opened")) { // once the opener has ended
+        QTRY_VERIFY(window->findChildren<QProcess *>().isEmpty());
+        for (const QByteArray &line : ReadFile(records->path() + QStringLiteral("/opened")).split('\n'))
+            if (!line.isEmpty())
+                Log(QStringLiteral("opened ") + QString::fromUtf8(line));
+        QFile::remove(records->path() + QStringLiteral("/opened"));
     } else if (word == QLatin1String("open")) {
         opening = true;
         showWindow();
@@ -445,7 +457,9 @@ void WindowTest::sessions()
         data->writeUserConfig(ReadFile(dir + QStringLiteral("/Launcher.ini")));
     answerer = std::make_unique<ModalAnswerer>();
     capture = std::make_unique<MessageCapture>();
-    QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "Open");
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(records->path()) + "/bin:" + path);
+    Run(QStringLiteral("opener 0"));
     for (const QByteArray &step : ReadFile(dir + QStringLiteral("/steps")).split('\n')) {
         if (step.isEmpty() || step.startsWith('#'))
             continue;
@@ -458,7 +472,7 @@ void WindowTest::sessions()
     }
     closeWindow();
     Flush();
-    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    qputenv("PATH", path);
     const rlimit unlimited = {RLIM_INFINITY, RLIM_INFINITY};
     ::setrlimit(RLIMIT_FSIZE, &unlimited);
     capture.reset();

@@ -92,6 +92,25 @@
     </message>
 </context>
 <context>
+    <name>FileOpener</name>
+    <message>
+        <source>Zelvane Emulator Launcher</source>
+        <translation>Zelvane Emulator Launcher</translation>
+    </message>
+    <message>
+        <source>No program on this system opens the file %1.</source>
+        <translation>Kein Programm auf diesem System öffnet die Datei %1.</translation>
+    </message>
+    <message>
+        <source>Open it with a program of your choice; Copy Path puts its path on the clipboard.</source>
+        <translation>Öffnen Sie sie mit einem Programm Ihrer Wahl; „Pfad kopieren“ legt ihren Pfad in die Zwischenablage.</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Path</source>
+        <translation>&amp;Pfad kopieren</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>resolution</source>
