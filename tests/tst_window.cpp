@@ -9,6 +9,7 @@
 #include "launchwatch.h"
 #include "modalanswerer.h"
 #include "quitsignals.h"
+#include "translations.h"
 #include "windowwidgets.h"
 
 #include <QAccessible>
@@ -92,6 +93,7 @@ private:
     std::unique_ptr<MessageCapture> capture;
     std::unique_ptr<QTemporaryDir> records;
     std::unique_ptr<QuitSignals> quitSignals;
+    std::unique_ptr<QObject> translations;
     int dialogsLogged = 0, messagesLogged = 0;
     bool opening = false;
 };
@@ -202,6 +204,9 @@ void WindowTest::Run(const QString &step)
             if (!line.isEmpty())
                 Log(QStringLiteral("opened ") + QString::fromUtf8(line));
         QFile::remove(records->path() + QStringLiteral("/opened"));
+    } else if (word == QLatin1String("language")) { // of the window's texts, as main installs it
+        translations = std::make_unique<QObject>();
+        InstallTranslations(QLocale(rest), translations.get());
     } else if (word == QLatin1String("open")) {
         opening = true;
         showWindow();
@@ -478,6 +483,7 @@ void WindowTest::sessions()
     capture.reset();
     answerer.reset();
     quitSignals.reset();
+    translations.reset();
     sigaction(SIGTERM, nullptr, &termAfter); // the quit signals' handling gives back what it found
     QVERIFY(termAfter.sa_handler == termBefore.sa_handler);
     const bool saved = !QFile::exists(dir + QStringLiteral("/saved.ini")) ||

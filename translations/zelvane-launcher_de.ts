@@ -92,6 +92,14 @@
     </message>
 </context>
 <context>
+    <name>FileLocations</name>
+    <message>
+        <source>LauncherHelp.html</source>
+        <extracomment>The file name of the help page in this language, in Resources.</extracomment>
+        <translation>LauncherHelp_de.html</translation>
+    </message>
+</context>
+<context>
     <name>FileOpener</name>
     <message>
         <source>Zelvane Emulator Launcher</source>
