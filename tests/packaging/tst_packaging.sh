@@ -37,7 +37,11 @@ line=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_DATA_HOME="$work
 [[ $line == "$work/installed/usr/lib/zelvane-launcher/Resources/Zelvane.app/Contents/MacOS/zelvane"* ]] \
     && [ ! -e "$work/none" ] || fail "--dry-run printed: $line"
 share=$work/installed/usr/share
-[ -z "$(man --warnings -l "$share/man/man1/zelvane-launcher.1.gz" 2>&1 >/dev/null)" ] || fail "man page warnings"
+for page in man1 de/man1; do
+    [ -z "$(man --warnings -l "$share/man/$page/zelvane-launcher.1.gz" 2>&1 >/dev/null | grep -v "set the locale")" ] \
+        || fail "$page/zelvane-launcher.1.gz: missing or with warnings"
+done
+[ -f "$work/installed/usr/lib/zelvane-launcher/Resources/LauncherHelp_de.html" ] || fail "no German help page"
 bash -c "source '$share/bash-completion/completions/zelvane-launcher' && complete -p zelvane-launcher" \
     >/dev/null || fail "bash completion"
 [ -f "$work/installed/usr/lib/zelvane-launcher/Resources/translations/zelvane-launcher_de.qm" ] \
@@ -64,4 +68,10 @@ grep -qxF 'Exec=zelvane-launcher' "$desktop" && grep -qxF 'StartupWMClass=zelvan
     || fail "the desktop entry's icon is not installed"
 grep -qF "<release version=\"$version\"" "$packaging/org.zelvane.Launcher.metainfo.xml" \
     || fail "the metainfo has no release $version"
+for key in 'Name\[de\]' 'Comment\[de\]' 'Keywords\[de\]'; do
+    grep -q "^$key=." "$desktop" || fail "the desktop entry has no $key"
+done
+grep -qF '<summary xml:lang="de">' "$packaging/org.zelvane.Launcher.metainfo.xml" \
+    && grep -qF '<p xml:lang="de">' "$packaging/org.zelvane.Launcher.metainfo.xml" \
+    || fail "the metainfo has no German summary and description"
 echo "ok: installed, packaged, started and validated"
