@@ -44,6 +44,15 @@ done
 [ -f "$work/installed/usr/lib/zelvane-launcher/Resources/LauncherHelp_de.html" ] || fail "no German help page"
 bash -c "source '$share/bash-completion/completions/zelvane-launcher' && complete -p zelvane-launcher" \
     >/dev/null || fail "bash completion"
+# The profile names after --launch, for each word typed so far in
+# data/completion.txt: what bash puts in its place (the replies joined by |).
+mkdir -p "$work/names/Zelvane" && cp "$(dirname "$0")/data/Launcher.ini" "$work/names/Zelvane/"
+XDG_DATA_HOME=$work/names bash -c 'source "$1" && while IFS=$'"'\\t'"' read -r typed expected; do
+        COMP_WORDS=("$2" --launch "$typed") COMP_CWORD=2 && _zelvane_launcher
+        replies=$(IFS="|" && echo "${COMPREPLY[*]}")
+        [ "$replies" = "$expected" ] || { echo "FAIL: completing $typed gave $replies" >&2; exit 1; }
+    done' - "$share/bash-completion/completions/zelvane-launcher" "$work/installed/usr/bin/zelvane-launcher" \
+    < "$(dirname "$0")/data/completion.txt" || fail "bash completion of profile names"
 [ -f "$work/installed/usr/lib/zelvane-launcher/Resources/translations/zelvane-launcher_de.qm" ] \
     || fail "no German translation installed"
 
