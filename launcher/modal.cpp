@@ -2,7 +2,6 @@
 
 #include <QDialog>
 #include <QGridLayout>
-#include <QStyle>
 
 #include <algorithm>
 
@@ -22,7 +21,9 @@ void WidenForTitle(QDialog &dialog)
 {
     QFont bold = dialog.font();
     bold.setBold(true);
-    const int titleBarButtons = 4 * dialog.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &dialog);
+    // The icon and the three buttons, with the space around them, take
+    // about two lines' height each.
+    const int titleBarButtons = 8 * dialog.fontMetrics().height();
     const int width = QFontMetrics(bold).horizontalAdvance(dialog.windowTitle()) + titleBarButtons;
     auto *grid = qobject_cast<QGridLayout *>(dialog.layout());
     if (qobject_cast<QMessageBox *>(&dialog) && grid)

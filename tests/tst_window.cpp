@@ -142,9 +142,10 @@ ModalAnswerer::Answer WindowTest::Logged(const ModalAnswerer::Answer &answer, co
             if (label->textFormat() != Qt::PlainText && Qt::mightBeRichText(label->text()))
                 Log(QStringLiteral("  shown as rich text: ") + label->text());
         }
-        QFont bold = dialog->font(); // as title bars show it, beside three buttons
+        QFont bold = dialog->font(); // as title bars show it, beside an icon and three buttons
         bold.setBold(true);
-        if (dialog->width() < QFontMetrics(bold).horizontalAdvance(dialog->windowTitle()) + 60)
+        if (dialog->width() < QFontMetrics(bold).horizontalAdvance(dialog->windowTitle()) +
+                                  6 * dialog->fontMetrics().height())
             Log(QStringLiteral("  too narrow for its title: %1 px").arg(dialog->width()));
         if (!dialog->accessibleName().isEmpty())
             Log(QStringLiteral("  accessible %1 | %2")
