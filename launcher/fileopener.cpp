@@ -23,10 +23,10 @@ const char *const Opener = "xdg-open";
 
 void ReportNoProgram(QWidget *parent, const QString &path)
 {
-    QMessageBox box(QMessageBox::Warning, QCoreApplication::translate("FileOpener", "Zelvane Emulator Launcher"),
-                    QCoreApplication::translate("FileOpener", "No program on this system opens the file %1.")
-                        .arg(path),
-                    QMessageBox::Ok, parent);
+    QMessageBox box(
+        QMessageBox::Warning, QCoreApplication::translate("FileOpener", "Zelvane Emulator Launcher"),
+        QCoreApplication::translate("FileOpener", "No program on this system opens the file %1.").arg(path),
+        QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
     box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     box.setInformativeText(QCoreApplication::translate(
@@ -51,11 +51,12 @@ void OpenLocalFile(QWidget *parent, const QString &path)
                          if (how != QProcess::NormalExit || status != 0)
                              ReportNoProgram(parent, path);
                      });
-    QObject::connect(opener, &QProcess::errorOccurred, parent, [parent, opener, path](QProcess::ProcessError error) {
-        if (error != QProcess::FailedToStart)
-            return;
-        opener->deleteLater();
-        ReportNoProgram(parent, path);
-    });
+    QObject::connect(opener, &QProcess::errorOccurred, parent,
+                     [parent, opener, path](QProcess::ProcessError error) {
+                         if (error != QProcess::FailedToStart)
+                             return;
+                         opener->deleteLater();
+                         ReportNoProgram(parent, path);
+                     });
     opener->start(QString::fromLatin1(Opener), {path});
 }

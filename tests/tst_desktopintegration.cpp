@@ -80,13 +80,13 @@ void DesktopIntegrationTest::windowInLocale()
     // bar's titles, each its own.
     QStringList keys;
     for (QWidget *widget : window->findChildren<QWidget *>()) {
-        QStringList texts;
-        if (auto *label = qobject_cast<QLabel *>(widget))
-            texts << label->text();
-        else if (auto *group = qobject_cast<QGroupBox *>(widget))
-            texts << group->title();
-        else if (auto *button = qobject_cast<QAbstractButton *>(widget))
-            texts << button->text();
+        const auto *group = qobject_cast<QGroupBox *>(widget);
+        const auto *label = qobject_cast<QLabel *>(widget);
+        const auto *button = qobject_cast<QAbstractButton *>(widget);
+        QStringList texts = {group    ? group->title()
+                             : label  ? label->text()
+                             : button ? button->text()
+                                      : QString()};
         for (const QAction *action : widget->actions())
             texts << action->text();
         for (const QString &text : texts)

@@ -144,8 +144,7 @@ ModalAnswerer::Answer WindowTest::Logged(const ModalAnswerer::Answer &answer, co
         }
         QFont bold = dialog->font(); // as title bars show it, beside an icon and three buttons
         bold.setBold(true);
-        if (dialog->width() < QFontMetrics(bold).horizontalAdvance(dialog->windowTitle()) +
-                                  6 * dialog->fontMetrics().height())
+        if (dialog->width() < QFontMetrics(bold).horizontalAdvance(dialog->windowTitle()) + 90)
             Log(QStringLiteral("  too narrow for its title: %1 px").arg(dialog->width()));
         if (!dialog->accessibleName().isEmpty())
             Log(QStringLiteral("  accessible %1 | %2")
@@ -227,26 +226,21 @@ void WindowTest::Run(const QString &step)
         QTest::keySequence(w->argumentsEdit, QKeySequence::Paste);
     } else if (word == QLatin1String("click")) {
         QTest::mouseClick(window->findChild<QPushButton *>(rest + QStringLiteral("Button")), Qt::LeftButton);
-    } else if (word == QLatin1String("key")) { // on a control given the focus, or on what has the keyboard
+    } else if (word == QLatin1String("key")) { // on a control given the focus, or on an open popup
         QWidget *target = QApplication::activePopupWidget();
-        if (target) {
-            target = target->focusWidget();
-        } else {
-            // Offscreen, a combo box's closed popup stays the active window.
+        if (!target) { // offscreen, a combo box's closed popup stays the active window
             window->activateWindow();
             QApplication::setActiveWindow(window.get());
             QVERIFY(QTest::qWaitForWindowActive(window.get()));
             target = window->findChild<QWidget *>(rest.section(u' ', 0, 0));
-            if (target)
-                target->setFocus();
-            else
-                target = window->focusWidget();
+            target->setFocus();
         }
-        QTest::keySequence(target, QKeySequence::fromString(rest.section(u' ', 1)));
+        QTest::keySequence(target->focusWidget(), QKeySequence::fromString(rest.section(u' ', 1)));
     } else if (word == QLatin1String("tab") || word == QLatin1String("backtab")) { // "tab 0": where it is
         QStringList path = {window->focusWidget()->objectName()};
         for (int i = 0; i < rest.toInt(); ++i) {
-            QTest::keyClick(window->focusWidget(), word == QLatin1String("tab") ? Qt::Key_Tab : Qt::Key_Backtab);
+            QTest::keyClick(window->focusWidget(),
+                            word == QLatin1String("tab") ? Qt::Key_Tab : Qt::Key_Backtab);
             path << window->focusWidget()->objectName();
         }
         Log(QStringLiteral("focus ") + path.join(QStringLiteral(" > ")));
