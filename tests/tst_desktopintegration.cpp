@@ -9,6 +9,7 @@
 #include <QAccessible>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenuBar>
 #include <QMetaEnum>
 #include <QTest>
 
@@ -87,7 +88,8 @@ void DesktopIntegrationTest::windowInLocale()
                              : label  ? label->text()
                              : button ? button->text()
                                       : QString()};
-        for (const QAction *action : widget->actions())
+        for (const QAction *action :
+             qobject_cast<QMenuBar *>(widget) ? widget->actions() : QList<QAction *>())
             texts << action->text();
         for (const QString &text : texts)
             keys << QKeySequence::mnemonic(text).toString();
