@@ -195,14 +195,13 @@ void WindowTest::Run(const QString &step)
         if (rest == QLatin1String("missing"))
             qputenv("PATH", QFile::encodeName(QFileInfo(opener).path()));
         else
-            WriteFile(opener, "#!/bin/sh\nprintf '%s\\n' \"$*\" >> \"$RECORD_DIR/opened\"\nexit " +
+            WriteFile(opener, "#!/bin/sh\nprintf '%s' \"$*\" > \"$RECORD_DIR/opened\"\nexit " +
                                   rest.toLatin1() + '\n');
         QFile::setPermissions(opener, QFile::ExeOwner | QFile::ReadOwner);
     } else if (word == QLatin1String("opened")) { // once the opener has ended
         QTRY_VERIFY(window->findChildren<QProcess *>().isEmpty());
-        for (const QByteArray &line : ReadFile(records->path() + QStringLiteral("/opened")).split('\n'))
-            if (!line.isEmpty())
-                Log(QStringLiteral("opened ") + QString::fromUtf8(line));
+        Log(QStringLiteral("opened ") +
+            QString::fromUtf8(ReadFile(records->path() + QStringLiteral("/opened"))));
         QFile::remove(records->path() + QStringLiteral("/opened"));
     } else if (word == QLatin1String("language")) { // of the window's texts, as main installs it
         translations = std::make_unique<QObject>();
