@@ -30,7 +30,10 @@ QString FilePath(int kind)
         result = ResourcesDir(QStringLiteral("LauncherDefault.ini"));
         break;
     case HelpFile:
-        result = ResourcesDir(QStringLiteral("LauncherHelp.html"));
+        // The help page in the language of the window's texts, through the
+        // same translation; English where there is none.
+        //: The file name of the help page in this language, in Resources.
+        result = ResourcesDir(QCoreApplication::translate("FileLocations", "LauncherHelp.html"));
         break;
     case EmulatorBinary:
         result = EmulatorProgram::InUse();

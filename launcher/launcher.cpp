@@ -11,6 +11,7 @@
 
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QFile>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -22,6 +23,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace
@@ -41,12 +43,40 @@ QString OutdatedUserConfigText(const QString &path, const QString &backup)
 }
 
 // config/ derives a category's label in English from its section header and
-// the window words it in the user's language; these are the labels it gives,
-// listed for lupdate.
-[[maybe_unused]] const char *const categoryLabels[] = {
-    QT_TRANSLATE_NOOP("MainWindow", "Resolution"), QT_TRANSLATE_NOOP("MainWindow", "Pixel Density"),
-    QT_TRANSLATE_NOOP("MainWindow", "Input"), QT_TRANSLATE_NOOP("MainWindow", "resolution"),
-    QT_TRANSLATE_NOOP("MainWindow", "pixel density")};
+// the window words it in the user's language; these are the labels it gives
+// in messages, listed for lupdate.
+[[maybe_unused]] const char *const categoryLabels[] = {QT_TRANSLATE_NOOP("MainWindow", "resolution"),
+                                                       QT_TRANSLATE_NOOP("MainWindow", "pixel density")};
+
+// The option rows' labels, by category, each with an access key of its own
+// in every language.
+const char *const optionRowLabels[] = {nullptr, QT_TRANSLATE_NOOP("MainWindow", "&Resolution"),
+                                       QT_TRANSLATE_NOOP("MainWindow", "Pixel &Density"),
+                                       QT_TRANSLATE_NOOP("MainWindow", "&Input")};
+
+// Sends the focus to target on source's access key. A group box's own key
+// goes back to whichever of its controls last had the focus; the profile
+// group's title labels the list, so its key goes to the list.
+class FocusOnAccessKey : public QObject
+{
+public:
+    FocusOnAccessKey(QWidget *source, QWidget *target) : QObject(source), target(target)
+    {
+        source->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::Shortcut)
+            return QObject::eventFilter(watched, event);
+        target->setFocus(Qt::ShortcutFocusReason);
+        return true;
+    }
+
+private:
+    QWidget *target;
+};
 
 } // namespace
 
@@ -65,11 +95,12 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     setCentralWidget(central);
     auto *mainLayout = new QVBoxLayout;
 
-    auto *profileBox = new QGroupBox(tr("Profile"));
+    auto *profileBox = new QGroupBox(tr("&Profile"));
     mainLayout->addWidget(profileBox, 0);
     auto *profileLayout = new QHBoxLayout;
     profileBox->setLayout(profileLayout);
     profileLayout->addLayout(CreateProfileGrid(), 0);
+    new FocusOnAccessKey(profileBox, profileList);
 
     auto *form = new QFormLayout;
     for (int category = ResolutionCategory; category <= InputCategory; ++category)
@@ -78,6 +109,8 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     argumentsEdit->setObjectName(QStringLiteral("argumentsEdit"));
     argumentsEdit->setAccessibleName(tr("Arguments"));
     connect(argumentsEdit, &QLineEdit::textChanged, this, &MainWindow::OnTextCtrlEdit);
+    // Launch is drawn as the default button, and Return in the field keeps that promise.
+    connect(argumentsEdit, &QLineEdit::returnPressed, this, &MainWindow::OnLaunch);
     form->addRow(tr("&Arguments"), argumentsEdit);
     profileLayout->addSpacing(10);
     profileLayout->addLayout(form, 0);
@@ -102,6 +135,9 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     buttonBox->addButton(helpButton, QDialogButtonBox::HelpRole);
     buttonBox->addButton(launchButton, QDialogButtonBox::AcceptRole);
     mainLayout->addWidget(buttonBox, 0);
+    // The box hands its focus on to Launch, and so Tab from Arguments would
+    // pass over Help; without that, Tab takes its buttons in reading order.
+    buttonBox->setFocusProxy(nullptr);
 
     central->setLayout(mainLayout);
 }
@@ -127,8 +163,13 @@ QGridLayout *MainWindow::CreateProfileGrid()
     SetUpProfileListActions();
     grid->addWidget(profileList, 0, 0, 1, -1);
 
-    addUpdateButton = new QPushButton(tr("Add"));
+    addUpdateButton = new QPushButton(tr("Update"));
     addUpdateButton->setObjectName(QStringLiteral("addUpdateButton"));
+    // Wide enough for either text, so the window keeps its size when the
+    // button changes from one to the other.
+    const int updateWidth = addUpdateButton->sizeHint().width();
+    addUpdateButton->setText(tr("Add"));
+    addUpdateButton->setMinimumWidth(std::max(updateWidth, addUpdateButton->sizeHint().width()));
     connect(addUpdateButton, &QPushButton::clicked, this, &MainWindow::OnAddUpdateProfile);
     removeProfileButton = new QPushButton(tr("Remove"));
     removeProfileButton->setAccessibleName(tr("Remove profile"));
@@ -190,7 +231,7 @@ void MainWindow::AddOptionRow(QFormLayout *form, int category)
     combo->setCurrentIndex(0);
     // A row whose field is a layout gets no buddy from the form, so the label
     // is made here and tied to the combo box for screen readers.
-    auto *label = new QLabel(GetCategoryLabel(cat, false));
+    auto *label = new QLabel(tr(optionRowLabels[category]));
     label->setBuddy(combo);
     form->addRow(label, grid);
 }

@@ -2,6 +2,7 @@
 
 #include "emulatorchoice.h"
 #include "filelocations.h"
+#include "fileopener.h"
 #include "launchcommand.h"
 #include "launchlog.h"
 #include "launchwatch.h"
@@ -10,13 +11,11 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QDesktopServices>
 #include <QFile>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QUrl>
 
 #include <cmath>
 #include <cstring>
@@ -31,7 +30,7 @@ constexpr int shownLines = 10; // of an early end's output
 
 void MainWindow::OnHelp()
 {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(GetFileName(HelpFile)));
+    OpenLocalFile(this, GetFileName(HelpFile));
 }
 
 // What the window shows, stored or not: the selected options' fragments and
@@ -64,6 +63,7 @@ void MainWindow::Launch(const LaunchCommand &command, const QString &profileName
             QFile::remove(log.path);
         QMessageBox box(QMessageBox::Critical, tr("Zelvane Emulator Launcher"),
                         tr("Failed to start Zelvane Emulator!"), QMessageBox::Ok, this);
+        box.setTextFormat(Qt::PlainText);
         box.setInformativeText(tr("The emulator %1 could not be started: %2.").arg(command.program, reason));
         QPushButton *choose = box.addButton(emulatorChoice->chooseAction->text(), QMessageBox::ActionRole);
         RunModal(box);
@@ -112,7 +112,7 @@ void MainWindow::WarnEarlyEnd(const QString &profileName, const LaunchLog &log, 
     }
     RunModal(box);
     if (openLog && box.clickedButton() == openLog)
-        QDesktopServices::openUrl(QUrl::fromLocalFile(log.path));
+        OpenLocalFile(this, log.path);
 }
 
 void MainWindow::KeepLaunchDescriptionCurrent()

@@ -8,9 +8,9 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
-#include <QShortcut>
 
 const std::vector<ProfileActionItem> &ProfileActionItems()
 {
@@ -54,8 +54,34 @@ bool ProfileActionApplies(ProfileAction action, int row, int count)
     }
 }
 
-// The keys act only while the list has the focus, and the menu is built each
-// time it is asked for, so the window gains no widget.
+ProfileListKeys::ProfileListKeys(QWidget *list, std::function<void(ProfileAction)> onAction,
+                                 std::function<void()> onMenu)
+    : QObject(list), onAction(std::move(onAction)), onMenu(std::move(onMenu))
+{
+    list->installEventFilter(this);
+}
+
+bool ProfileListKeys::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return QObject::eventFilter(watched, event);
+    const auto *key = static_cast<QKeyEvent *>(event);
+    // Enter on the keypad is Enter, as the menu shows it.
+    const QKeySequence pressed(QKeyCombination(key->modifiers() & ~Qt::KeypadModifier, Qt::Key(key->key())));
+    if (pressed == QKeySequence(Qt::Key_Menu) || pressed == QKeySequence(Qt::SHIFT | Qt::Key_F10)) {
+        onMenu();
+        return true;
+    }
+    for (const ProfileActionItem &item : ProfileActionItems()) {
+        if (item.keys.contains(pressed)) {
+            onAction(item.action);
+            return true;
+        }
+    }
+    return false;
+}
+
+// The menu is built each time it is asked for, so the window gains no widget.
 void MainWindow::SetUpProfileListActions()
 {
     profileList->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -64,19 +90,10 @@ void MainWindow::SetUpProfileListActions()
     // launches here, so a click always just selects.
     connect(profileList, &QAbstractItemView::doubleClicked, this,
             [this](const QModelIndex &index) { RunProfileAction(ProfileAction::Launch, index.row()); });
-    for (const ProfileActionItem &item : ProfileActionItems()) {
-        auto *shortcut = new QShortcut(profileList);
-        shortcut->setKeys(item.keys);
-        shortcut->setContext(Qt::WidgetShortcut);
-        connect(shortcut, &QShortcut::activated, this,
-                [this, action = item.action] { RunProfileAction(action, profileList->currentRow()); });
-    }
     // The keyboard's ways to the menu open it at the current profile.
-    auto *menuKeys = new QShortcut(profileList);
-    menuKeys->setKeys({Qt::Key_Menu, Qt::SHIFT | Qt::Key_F10});
-    menuKeys->setContext(Qt::WidgetShortcut);
-    connect(menuKeys, &QShortcut::activated, this,
-            [this] { ShowProfileMenu(profileList->visualItemRect(profileList->currentItem()).center()); });
+    new ProfileListKeys(
+        profileList, [this](ProfileAction action) { RunProfileAction(action, profileList->currentRow()); },
+        [this] { ShowProfileMenu(profileList->visualItemRect(profileList->currentItem()).center()); });
 }
 
 // Opens the menu for the current profile at a point of the list's viewport.

@@ -35,6 +35,9 @@ void MainWindow::OnAddUpdateProfile()
                     ArgumentsRefusal(problem));
         return;
     }
+    // The button is disabled once the profile is stored, and the list keeps
+    // the focus from moving on to the next control.
+    profileList->setFocus();
     if (row != 0) {
         CopyWindowToProfile(profiles[row]);
         UpdateAddUpdateButton();
@@ -81,6 +84,7 @@ void MainWindow::OnRemoveProfile()
     profiles.erase(profiles.begin() + row);
     delete profileList->takeItem(row);
     profileList->setCurrentRow(0);
+    profileList->setFocus();
     SaveConfig();
 }
 

@@ -74,6 +74,24 @@ void DesktopIntegrationTest::windowInLocale()
     const SeenDialog box = answerer.seen().value(0);
     lines << box.title << box.text << box.buttons << NameRefusal({UnstorableReason::BackslashT, {}});
 
+    // The access keys of the labels, the group, the buttons and any menu
+    // bar's menus, each its own (the arguments field holds no "&").
+    QStringList keys;
+    for (QWidget *widget : window->findChildren<QWidget *>()) {
+        for (const char *property : {"text", "title"})
+            keys << QKeySequence::mnemonic(widget->property(property).toString()).toString();
+    }
+    keys.removeAll(QString());
+    lines << keys.join(u' ');
+    QCOMPARE(keys.removeDuplicates(), 0);
+    // The first switch to another profile keeps the window's size, though
+    // Add turns to Update.
+    selectRow(0);
+    const QSize size = window->size();
+    selectRow(1);
+    QCoreApplication::processEvents();
+    QCOMPARE(window->size(), size);
+
     // Each Add, Update and Remove is told apart by a name that begins with
     // its visible text, so spoken and shown words match.
     QStringList names;

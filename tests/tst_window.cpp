@@ -11,11 +11,11 @@
 #include "launchwatch.h"
 #include "modalanswerer.h"
 #include "quitsignals.h"
+#include "translations.h"
 #include "windowwidgets.h"
 
 #include <QAccessible>
 #include <QClipboard>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
@@ -77,12 +77,6 @@ class WindowTest : public QObject, WindowFixture
 {
     Q_OBJECT
 
-public slots:
-    void Open(const QUrl &url) // the desktop's handler of file URLs
-    {
-        Log(QStringLiteral("url ") + url.toLocalFile());
-    }
-
 private slots:
     void sessions_data();
     void sessions();
@@ -102,6 +96,7 @@ private:
     std::unique_ptr<MessageCapture> capture;
     std::unique_ptr<QTemporaryDir> records;
     std::unique_ptr<QuitSignals> quitSignals;
+    std::unique_ptr<QObject> translations;
     int dialogsLogged = 0, messagesLogged = 0;
     bool opening = false;
 };
@@ -151,6 +146,10 @@ ModalAnswerer::Answer WindowTest::Logged(const ModalAnswerer::Answer &answer, co
             if (label->textFormat() != Qt::PlainText && Qt::mightBeRichText(label->text()))
                 Log(QStringLiteral("  shown as rich text: ") + label->text());
         }
+        QFont bold = dialog->font(); // as title bars show it, beside an icon and three buttons
+        bold.setBold(true);
+        if (dialog->width() < QFontMetrics(bold).horizontalAdvance(dialog->windowTitle()) + 90)
+            Log(QStringLiteral("  too narrow for its title: %1 px").arg(dialog->width()));
         if (!dialog->accessibleName().isEmpty())
             Log(QStringLiteral("  accessible %1 | %2")
                     .arg(dialog->accessibleName(), dialog->accessibleDescription()));
@@ -208,6 +207,23 @@ void WindowTest::Run(const QString &step)
                        {QStringLiteral("--launch"), rest, QStringLiteral("--dry-run")});
         QVERIFY(launcher.waitForFinished(10000));
         Log(QStringLiteral("dry run ") + QString::fromLocal8Bit(launcher.readAll()).trimmed());
+    } else if (word == QLatin1String("opener")) { // the desktop's, ending with that status; or missing
+        const QString opener = records->path() + QStringLiteral("/bin/xdg-open");
+        QFile::remove(opener);
+        if (rest == QLatin1String("missing"))
+            qputenv("PATH", QFile::encodeName(QFileInfo(opener).path()));
+        else
+            WriteFile(opener, "#!/bin/sh\nprintf '%s' \"$*\" > \"$RECORD_DIR/opened\"\nexit " +
+                                  rest.toLatin1() + '\n');
+        QFile::setPermissions(opener, QFile::ExeOwner | QFile::ReadOwner);
+    } else if (word == QLatin1String("opened")) { // once the opener has ended
+        QTRY_VERIFY(window->findChildren<QProcess *>().isEmpty());
+        Log(QStringLiteral("opened ") +
+            QString::fromUtf8(ReadFile(records->path() + QStringLiteral("/opened"))));
+        QFile::remove(records->path() + QStringLiteral("/opened"));
+    } else if (word == QLatin1String("language")) { // of the window's texts, as main installs it
+        translations = std::make_unique<QObject>();
+        InstallTranslations(QLocale(rest), translations.get());
     } else if (word == QLatin1String("open")) {
         opening = true;
         showWindow();
@@ -227,12 +243,29 @@ void WindowTest::Run(const QString &step)
         QTest::keySequence(w->argumentsEdit, QKeySequence::Paste);
     } else if (word == QLatin1String("click")) {
         QTest::mouseClick(window->findChild<QPushButton *>(rest + QStringLiteral("Button")), Qt::LeftButton);
-    } else if (word == QLatin1String("key")) { // on a control that has the focus
-        window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
-        QWidget *target = window->findChild<QWidget *>(rest.section(u' ', 0, 0));
-        target->setFocus();
-        QTest::keySequence(target, QKeySequence::fromString(rest.section(u' ', 1)));
+    } else if (word == QLatin1String("key")) { // on a control given the focus, or on an open popup
+        QWidget *target = QApplication::activePopupWidget();
+        if (!target) { // offscreen, a combo box's closed popup stays the active window
+            window->activateWindow();
+            QApplication::setActiveWindow(window.get());
+            QVERIFY(QTest::qWaitForWindowActive(window.get()));
+            target = window->findChild<QWidget *>(rest.section(u' ', 0, 0));
+            target->setFocus();
+        }
+        QTest::keySequence(target->focusWidget(), QKeySequence::fromString(rest.section(u' ', 1)));
+    } else if (word == QLatin1String("tab") || word == QLatin1String("backtab")) { // "tab 0": where it is
+        QStringList path = {window->focusWidget()->objectName()};
+        for (int i = 0; i < rest.toInt(); ++i) {
+            QTest::keyClick(window->focusWidget(),
+                            word == QLatin1String("tab") ? Qt::Key_Tab : Qt::Key_Backtab);
+            path << window->focusWidget()->objectName();
+        }
+        Log(QStringLiteral("focus ") + path.join(QStringLiteral(" > ")));
+    } else if (word == QLatin1String("popup")) { // as voice control opens it, the focus left where it is
+        QAccessibleInterface *combo = QAccessible::queryAccessibleInterface(
+            window->findChild<QComboBox *>(rest + QStringLiteral("Combo")));
+        combo->actionInterface()->doAction(QAccessibleActionInterface::showMenuAction());
+        QTRY_VERIFY(QApplication::activePopupWidget());
     } else if (word == QLatin1String("rightclick") || word == QLatin1String("doubleclick")) {
         QListWidget *list = w->profileList;
         const QPoint at = list->visualItemRect(list->item(rest.toInt())).center();
@@ -452,7 +485,9 @@ void WindowTest::sessions()
         data->writeUserConfig(ReadFile(dir + QStringLiteral("/Launcher.ini")));
     answerer = std::make_unique<ModalAnswerer>();
     capture = std::make_unique<MessageCapture>();
-    QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "Open");
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(records->path()) + "/bin:" + path);
+    Run(QStringLiteral("opener 0"));
     for (const QByteArray &step : ReadFile(dir + QStringLiteral("/steps")).split('\n')) {
         if (step.isEmpty() || step.startsWith('#'))
             continue;
@@ -465,12 +500,13 @@ void WindowTest::sessions()
     }
     closeWindow();
     Flush();
-    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    qputenv("PATH", path);
     const rlimit unlimited = {RLIM_INFINITY, RLIM_INFINITY};
     ::setrlimit(RLIMIT_FSIZE, &unlimited);
     capture.reset();
     answerer.reset();
     quitSignals.reset();
+    translations.reset();
     sigaction(SIGTERM, nullptr, &termAfter); // the quit signals' handling gives back what it found
     QVERIFY(termAfter.sa_handler == termBefore.sa_handler);
     const bool saved = !QFile::exists(dir + QStringLiteral("/saved.ini")) ||

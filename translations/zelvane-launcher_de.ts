@@ -146,19 +146,34 @@
     </message>
 </context>
 <context>
+    <name>FileLocations</name>
+    <message>
+        <source>LauncherHelp.html</source>
+        <extracomment>The file name of the help page in this language, in Resources.</extracomment>
+        <translation>LauncherHelp_de.html</translation>
+    </message>
+</context>
+<context>
+    <name>FileOpener</name>
+    <message>
+        <source>Zelvane Emulator Launcher</source>
+        <translation>Zelvane Emulator Launcher</translation>
+    </message>
+    <message>
+        <source>No program on this system opens the file %1.</source>
+        <translation>Kein Programm auf diesem System öffnet die Datei %1.</translation>
+    </message>
+    <message>
+        <source>Open it with a program of your choice; Copy Path puts its path on the clipboard.</source>
+        <translation>Öffnen Sie sie mit einem Programm Ihrer Wahl; „Pfad kopieren“ legt ihren Pfad in die Zwischenablage.</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Path</source>
+        <translation>&amp;Pfad kopieren</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
-    <message>
-        <source>Resolution</source>
-        <translation>Auflösung</translation>
-    </message>
-    <message>
-        <source>Pixel Density</source>
-        <translation>Pixeldichte</translation>
-    </message>
-    <message>
-        <source>Input</source>
-        <translation>Eingabe</translation>
-    </message>
     <message>
         <source>resolution</source>
         <translation>Auflösung</translation>
@@ -178,10 +193,6 @@
     <message>
         <source>Unable to read configuration file.</source>
         <translation>Die Konfigurationsdatei kann nicht gelesen werden.</translation>
-    </message>
-    <message>
-        <source>Profile</source>
-        <translation>Profil</translation>
     </message>
     <message>
         <source>Arguments</source>
@@ -569,6 +580,22 @@ Der verwendete Emulator: %1</translation>
     <message>
         <source>&amp;About Zelvane Emulator Launcher</source>
         <translation>&amp;Über Zelvane Emulator Launcher</translation>
+    </message>
+    <message>
+        <source>&amp;Resolution</source>
+        <translation>A&amp;uflösung</translation>
+    </message>
+    <message>
+        <source>Pixel &amp;Density</source>
+        <translation>Pi&amp;xeldichte</translation>
+    </message>
+    <message>
+        <source>&amp;Input</source>
+        <translation>&amp;Eingabe</translation>
+    </message>
+    <message>
+        <source>&amp;Profile</source>
+        <translation>&amp;Profil</translation>
     </message>
 </context>
 </TS>

@@ -39,9 +39,22 @@ line=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u ZELVANE_EMULATOR 
 [[ $line == "$work/installed/usr/lib/zelvane-launcher/Resources/Zelvane.app/Contents/MacOS/zelvane"* ]] \
     && [ ! -e "$work/none" ] || fail "--dry-run printed: $line"
 share=$work/installed/usr/share
-[ -z "$(man --warnings -l "$share/man/man1/zelvane-launcher.1.gz" 2>&1 >/dev/null)" ] || fail "man page warnings"
+for page in man1 de/man1; do
+    [ -z "$(man --warnings -l "$share/man/$page/zelvane-launcher.1.gz" 2>&1 >/dev/null | grep -v "set the locale")" ] \
+        || fail "$page/zelvane-launcher.1.gz: missing or with warnings"
+done
+[ -f "$work/installed/usr/lib/zelvane-launcher/Resources/LauncherHelp_de.html" ] || fail "no German help page"
 bash -c "source '$share/bash-completion/completions/zelvane-launcher' && complete -p zelvane-launcher" \
     >/dev/null || fail "bash completion"
+# The profile names after --launch, for each word typed so far in
+# data/completion.txt: what bash puts in its place (the replies joined by |).
+mkdir -p "$work/names/Zelvane" && cp "$(dirname "$0")/data/Launcher.ini" "$work/names/Zelvane/"
+XDG_DATA_HOME=$work/names bash -c 'source "$1" && while IFS=$'"'\\t'"' read -r typed expected; do
+        COMP_WORDS=("$2" --launch "$typed") COMP_CWORD=2 && _zelvane_launcher
+        replies=$(IFS="|" && echo "${COMPREPLY[*]}")
+        [ "$replies" = "$expected" ] || { echo "FAIL: completing $typed gave $replies" >&2; exit 1; }
+    done' - "$share/bash-completion/completions/zelvane-launcher" "$work/installed/usr/bin/zelvane-launcher" \
+    < "$(dirname "$0")/data/completion.txt" || fail "bash completion of profile names"
 [ -f "$work/installed/usr/lib/zelvane-launcher/Resources/translations/zelvane-launcher_de.qm" ] \
     || fail "no German translation installed"
 
@@ -66,4 +79,10 @@ grep -qxF 'Exec=zelvane-launcher' "$desktop" && grep -qxF 'StartupWMClass=zelvan
     || fail "the desktop entry's icon is not installed"
 grep -qF "<release version=\"$version\"" "$packaging/org.zelvane.Launcher.metainfo.xml" \
     || fail "the metainfo has no release $version"
+for key in 'Name\[de\]' 'Comment\[de\]' 'Keywords\[de\]'; do
+    grep -q "^$key=." "$desktop" || fail "the desktop entry has no $key"
+done
+grep -qF '<summary xml:lang="de">' "$packaging/org.zelvane.Launcher.metainfo.xml" \
+    && grep -qF '<p xml:lang="de">' "$packaging/org.zelvane.Launcher.metainfo.xml" \
+    || fail "the metainfo has no German summary and description"
 echo "ok: installed, packaged, started and validated"
