@@ -6,6 +6,7 @@
 #include "modal.h"
 #include "profilelistwidget.h"
 #include "quitsignals.h"
+#include "runningwatch.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -93,6 +94,9 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     launchButton->setObjectName(QStringLiteral("launchButton"));
     connect(launchButton, &QPushButton::clicked, this, &MainWindow::OnLaunch);
     KeepLaunchDescriptionCurrent();
+    runningWatch = new RunningWatch(RunningEmulatorFolder(), this);
+    connect(runningWatch, &RunningWatch::Changed, this, &MainWindow::ShowRunning);
+    ShowRunning();
     auto *buttonBox = new QDialogButtonBox;
     buttonBox->addButton(helpButton, QDialogButtonBox::HelpRole);
     buttonBox->addButton(launchButton, QDialogButtonBox::AcceptRole);

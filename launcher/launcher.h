@@ -12,9 +12,12 @@ struct EmulatorEnd;
 struct LaunchCommand;
 struct LaunchLog;
 struct PassedOverFile;
+struct RunningEmulator;
 class ProfileQListWidget;
+class RunningWatch;
 class QFormLayout;
 class QGridLayout;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -76,7 +79,16 @@ private:
     LaunchCommand GetWindowLaunchCommand(const QString &program) const;
     void KeepLaunchDescriptionCurrent();
     void UpdateLaunchDescription();
-    void WarnEarlyEnd(const QString &profileName, const LaunchLog &log, const EmulatorEnd &end);
+    void RecordLaunch(qint64 pid, const QString &profileName, const LaunchLog &log);
+    void OnEmulatorEnded(const RunningEmulator &emulator, const LaunchLog &log, const EmulatorEnd &end);
+    void WarnEarlyEnd(const QString &profileName, const LaunchLog &log, const EmulatorEnd &end,
+                      const QStringList &lines);
+
+    // Running emulators: runningview.cpp
+    void ShowRunning();
+    int CountRunning(const QString &profileName) const;
+    void StopEmulators(const QString &profileName);
+    void OfferToEndAtOnce(const std::vector<RunningEmulator> &stopping);
 
     // Profiles: profileediting.cpp
     void CopyWindowToProfile(Profile &profile);
@@ -88,6 +100,7 @@ private:
     void SetUpProfileListActions();
     void ShowProfileMenu(const QPoint &position);
     void RunProfileAction(ProfileAction action, int row);
+    bool CanRunProfileAction(ProfileAction action, int row) const;
     LaunchCommand GetProfileLaunchCommand(int row) const;
     void RenameProfile(int row);
     void DuplicateProfile(int row);
@@ -109,4 +122,6 @@ private:
     QPushButton *removeResolutionButton = nullptr;
     QPushButton *removePixelDensityButton = nullptr;
     QPushButton *launchButton = nullptr;
+    RunningWatch *runningWatch = nullptr;
+    QLabel *runningLabel = nullptr; // in the status bar, made when something first runs
 };

@@ -7,10 +7,11 @@
 
 TestDataDir::TestDataDir()
 {
-    for (const char *name : {"XDG_DATA_HOME", "XDG_STATE_HOME"})
+    for (const char *name : {"XDG_DATA_HOME", "XDG_STATE_HOME", "XDG_RUNTIME_DIR"})
         saved.push_back({name, qEnvironmentVariableIsSet(name), qgetenv(name)});
     qputenv("XDG_DATA_HOME", dir.path().toLocal8Bit());
     qputenv("XDG_STATE_HOME", (dir.path() + QStringLiteral("/state")).toLocal8Bit());
+    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
 }
 
 TestDataDir::~TestDataDir()

@@ -8,7 +8,8 @@
 
 // A private user data directory for one test: XDG_DATA_HOME points into a
 // temporary directory while the object lives, so the launcher's user file
-// is <temporary>/Zelvane/Launcher.ini, and XDG_STATE_HOME to its state/.
+// is <temporary>/Zelvane/Launcher.ini, XDG_STATE_HOME to its state/, and
+// XDG_RUNTIME_DIR to a private temporary directory of its own.
 class TestDataDir
 {
 public:
@@ -25,6 +26,7 @@ public:
 
 private:
     QTemporaryDir dir;
+    QTemporaryDir runtime; // 0700, as QTemporaryDir makes them
     struct Saved {
         const char *name;
         bool wasSet;
