@@ -124,4 +124,5 @@ private:
     QPushButton *launchButton = nullptr;
     RunningWatch *runningWatch = nullptr;
     QLabel *runningLabel = nullptr; // in the status bar, made when something first runs
+    QList<qint64> stopAsked;        // the user's Stop ended them: no early-end warning
 };

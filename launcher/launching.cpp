@@ -96,7 +96,8 @@ void MainWindow::OnEmulatorEnded(const RunningEmulator &emulator, const LaunchLo
         AppendEndLine(log.path, end);
     ForgetRunningEmulator(RunningEmulatorFolder(), emulator);
     runningWatch->Refresh();
-    if (end.milliseconds < LaunchWatch::earlyEndMilliseconds && (end.signaled || end.number != 0))
+    const bool stopped = stopAsked.removeAll(emulator.pid) > 0;
+    if (!stopped && end.milliseconds < LaunchWatch::earlyEndMilliseconds && (end.signaled || end.number != 0))
         WarnEarlyEnd(emulator.profileName, log, end, lines);
 }
 

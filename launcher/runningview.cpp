@@ -58,7 +58,9 @@ void MainWindow::ShowRunning()
         runningLabel->setObjectName(QStringLiteral("runningLabel"));
         statusBar()->addWidget(runningLabel);
     }
-    runningLabel->setText(tr("%n emulator(s) running", nullptr, int(running.size())));
+    // Qt words no plural without a translation, so English has its singular here.
+    const int count = int(running.size());
+    runningLabel->setText(count == 1 ? tr("1 emulator running") : tr("%n emulators running", nullptr, count));
     statusBar()->setVisible(!running.empty());
 }
 
@@ -75,8 +77,10 @@ void MainWindow::StopEmulators(const QString &profileName)
 {
     std::vector<RunningEmulator> stopping;
     for (const RunningEmulator &emulator : runningWatch->Running()) {
-        if (emulator.profileName == profileName && SignalRunningEmulator(emulator, SIGTERM))
+        if (emulator.profileName == profileName && SignalRunningEmulator(emulator, SIGTERM)) {
             stopping.push_back(emulator);
+            stopAsked << emulator.pid;
+        }
     }
     QTimer::singleShot(RunningWatch::stopGraceMilliseconds, this, [this, stopping] { OfferToEndAtOnce(stopping); });
 }
