@@ -402,6 +402,9 @@ void WindowTest::Run(const QString &step)
         struct stat status = {};
         QVERIFY(::stat(QFile::encodeName(path).constData(), &status) == 0);
         Log(QStringLiteral("mode %1").arg(status.st_mode & 07777, 4, 8, QLatin1Char('0')));
+    } else if (word == QLatin1String("modes")) { // of the files in a folder
+        for (const QString &entry : DirectoryEntries(path))
+            Run(QStringLiteral("mode ") + rest + u'/' + entry);
     } else if (word == QLatin1String("cat")) {
         Log(QStringLiteral("content ") + QString::fromUtf8(ReadFile(path)));
     } else {
