@@ -21,7 +21,7 @@ namespace
 struct LogOrder {
     QDateTime made;
     QString stamp;
-    int number = 0; // 0: not a log's name
+    int number = 0;  // 0: not a log's name
     QString profile; // as made safe for the name
 
     bool operator<(const LogOrder &other) const
@@ -115,8 +115,8 @@ QString NewestLaunchLog(const QString &folder, const QString &profileName)
 {
     const auto logs = LogsInOrder(folder);
     const QString safe = FileSafe(profileName);
-    const auto newest = std::find_if(logs.rbegin(), logs.rend(),
-                                     [&](const auto &log) { return log.first.profile == safe; });
+    const auto newest =
+        std::find_if(logs.rbegin(), logs.rend(), [&](const auto &log) { return log.first.profile == safe; });
     return newest == logs.rend() ? QString() : folder + u'/' + newest->second;
 }
 
@@ -130,7 +130,8 @@ void AppendEndLine(const QString &path, const EmulatorEnd &end)
                                            .arg(end.number)
                                            .arg(QString::fromLocal8Bit(strsignal(end.number)))
                                      : QStringLiteral("ended with exit status %1").arg(end.number);
-    file.write(QStringLiteral("zelvane-launcher: The emulator %1 after %2 seconds.\n").arg(how, seconds).toUtf8());
+    file.write(
+        QStringLiteral("zelvane-launcher: The emulator %1 after %2 seconds.\n").arg(how, seconds).toUtf8());
 }
 
 QStringList LastOutputLines(const LaunchLog &log, int count)

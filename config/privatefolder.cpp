@@ -11,5 +11,6 @@ bool MakePrivateFolder(const QString &path)
     if (folder.exists() || !MakePrivateFolder(folder.path()))
         return false;
     // Another process may make it at the same moment.
-    return QDir().mkdir(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner) || QFileInfo(path).isDir();
+    return QDir().mkdir(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner) ||
+           QFileInfo(path).isDir();
 }

@@ -94,7 +94,8 @@ void WaitForEnds(std::vector<pollfd> *handles, int milliseconds)
     QElapsedTimer clock;
     clock.start();
     while (!handles->empty() && clock.elapsed() < milliseconds) {
-        if (::poll(handles->data(), handles->size(), int(milliseconds - clock.elapsed())) < 0 && errno != EINTR)
+        if (::poll(handles->data(), handles->size(), int(milliseconds - clock.elapsed())) < 0 &&
+            errno != EINTR)
             return;
         const auto ended = std::partition(handles->begin(), handles->end(),
                                           [](const pollfd &handle) { return !(handle.revents & POLLIN); });

@@ -116,8 +116,9 @@ const Profile *FindProfile(const ConfigModel &model, const QString &name)
             return &candidate;
         names << QStringLiteral("  ") + Visible(candidate.name);
     }
-    Complain(QCoreApplication::translate("CommandLine", "There is no profile called \"%1\". The profiles are:")
-                 .arg(name));
+    Complain(
+        QCoreApplication::translate("CommandLine", "There is no profile called \"%1\". The profiles are:")
+            .arg(name));
     Print(stderr, names.join(u'\n'));
     return nullptr;
 }
@@ -175,9 +176,10 @@ int Launch(const QString &name, bool dryRun)
 int Running()
 {
     for (const RunningEmulator &emulator : ReadRunningEmulators(RunningEmulatorFolder()))
-        Print(stdout, QStringList{Visible(emulator.profileName), QString::number(emulator.pid),
-                                  emulator.logPath}
-                          .join(u'\t'));
+        Print(
+            stdout,
+            QStringList{Visible(emulator.profileName), QString::number(emulator.pid), emulator.logPath}.join(
+                u'\t'));
     return 0;
 }
 
@@ -218,15 +220,15 @@ struct Options {
         QCoreApplication::translate("CommandLine", "name")};
     QCommandLineOption running{
         QStringLiteral("running"),
-        QCoreApplication::translate("CommandLine",
-                                    "List the running emulators, one per line: the profile's name, the process "
-                                    "id and the log, separated by tabs.")};
-    QCommandLineOption stop{
-        QStringLiteral("stop"),
-        QCoreApplication::translate("CommandLine",
-                                    "Stop the emulators of the profile called <name> and wait until they have "
-                                    "ended."),
-        QCoreApplication::translate("CommandLine", "name")};
+        QCoreApplication::translate(
+            "CommandLine", "List the running emulators, one per line: the profile's name, the process "
+                           "id and the log, separated by tabs.")};
+    QCommandLineOption stop{QStringLiteral("stop"),
+                            QCoreApplication::translate(
+                                "CommandLine",
+                                "Stop the emulators of the profile called <name> and wait until they have "
+                                "ended."),
+                            QCoreApplication::translate("CommandLine", "name")};
     QCommandLineOption dryRun{QStringLiteral("dry-run"),
                               QCoreApplication::translate(
                                   "CommandLine", "With --launch: print the command instead of running it.")};
@@ -241,7 +243,8 @@ QString Misuse(const QCommandLineParser &parser, const Options &options)
     if (parser.isSet(options.dryRun) && !parser.isSet(options.launch))
         return QCoreApplication::translate("CommandLine", "--dry-run goes only with --launch.");
     QStringList actions;
-    for (const QCommandLineOption *option : {&options.list, &options.launch, &options.running, &options.stop}) {
+    for (const QCommandLineOption *option :
+         {&options.list, &options.launch, &options.running, &options.stop}) {
         if (parser.isSet(*option))
             actions << QStringLiteral("--") + option->names().constFirst();
     }
@@ -259,8 +262,8 @@ void Configure(QCommandLineParser &parser, const Options &options)
     parser.setApplicationDescription(QCoreApplication::translate(
         "CommandLine",
         "Starts the Zelvane emulator with saved profiles. Without options it opens the launcher's window."));
-    parser.addOptions({options.help, options.version, options.list, options.launch, options.running, options.stop,
-                       options.dryRun});
+    parser.addOptions({options.help, options.version, options.list, options.launch, options.running,
+                       options.stop, options.dryRun});
     AddQtOptions(parser);
 }
 

@@ -89,7 +89,8 @@ void MainWindow::RecordLaunch(qint64 pid, const QString &profileName, const Laun
 }
 
 // The output's last lines are taken before the log's end line is added.
-void MainWindow::OnEmulatorEnded(const RunningEmulator &emulator, const LaunchLog &log, const EmulatorEnd &end)
+void MainWindow::OnEmulatorEnded(const RunningEmulator &emulator, const LaunchLog &log,
+                                 const EmulatorEnd &end)
 {
     const QStringList lines = log.path.isEmpty() ? QStringList() : LastOutputLines(log, shownLines);
     if (!log.path.isEmpty())

@@ -44,9 +44,10 @@ void MainWindow::ShowRunning()
         if (count == 0 && item->toolTip().isEmpty())
             continue;
         const QString description =
-            count == 0   ? QString()
-            : count == 1 ? tr("Running since %1").arg(Since(first->started))
-                         : tr("Running: %n emulators, the first since %1", nullptr, count).arg(Since(first->started));
+            count == 0 ? QString()
+            : count == 1
+                ? tr("Running since %1").arg(Since(first->started))
+                : tr("Running: %n emulators, the first since %1", nullptr, count).arg(Since(first->started));
         item->setIcon(count ? style()->standardIcon(QStyle::SP_MediaPlay) : QIcon());
         item->setToolTip(description);
         item->setData(Qt::AccessibleDescriptionRole, description);
@@ -67,8 +68,9 @@ void MainWindow::ShowRunning()
 int MainWindow::CountRunning(const QString &profileName) const
 {
     const std::vector<RunningEmulator> &running = runningWatch->Running();
-    return int(std::count_if(running.begin(), running.end(),
-                             [&](const RunningEmulator &emulator) { return emulator.profileName == profileName; }));
+    return int(std::count_if(running.begin(), running.end(), [&](const RunningEmulator &emulator) {
+        return emulator.profileName == profileName;
+    }));
 }
 
 // Asks the profile's emulators to end, and offers to end at once those
@@ -82,7 +84,8 @@ void MainWindow::StopEmulators(const QString &profileName)
             stopAsked << emulator.pid;
         }
     }
-    QTimer::singleShot(RunningWatch::stopGraceMilliseconds, this, [this, stopping] { OfferToEndAtOnce(stopping); });
+    QTimer::singleShot(RunningWatch::stopGraceMilliseconds, this,
+                       [this, stopping] { OfferToEndAtOnce(stopping); });
 }
 
 void MainWindow::OfferToEndAtOnce(const std::vector<RunningEmulator> &stopping)
@@ -90,12 +93,13 @@ void MainWindow::OfferToEndAtOnce(const std::vector<RunningEmulator> &stopping)
     for (const RunningEmulator &emulator : stopping) {
         if (!SignalRunningEmulator(emulator, 0)) // it has ended
             continue;
-        QMessageBox box(QMessageBox::Question, tr("Zelvane Emulator Launcher"),
-                        tr("The emulator with the profile \"%1\" (process %2) has not ended 5 seconds after it "
-                           "was asked to stop.")
-                            .arg(emulator.profileName)
-                            .arg(emulator.pid),
-                        QMessageBox::NoButton, this);
+        QMessageBox box(
+            QMessageBox::Question, tr("Zelvane Emulator Launcher"),
+            tr("The emulator with the profile \"%1\" (process %2) has not ended 5 seconds after it "
+               "was asked to stop.")
+                .arg(emulator.profileName)
+                .arg(emulator.pid),
+            QMessageBox::NoButton, this);
         box.setTextFormat(Qt::PlainText);
         box.setInformativeText(tr("Ending it at once loses whatever it has not saved."));
         QPushButton *endNow = box.addButton(tr("End &Now"), QMessageBox::AcceptRole);

@@ -6,7 +6,9 @@
 #include "childprocess.h"
 #include "configio.h"
 #include "folderlock.h"
+#include "launchcommand.h"
 #include "launcher.h"
+#include "launchwatch.h"
 #include "modalanswerer.h"
 #include "quitsignals.h"
 #include "singleapplication.h"
@@ -83,6 +85,8 @@ int RunLauncher(int argc, char **argv)
     QTextStream(stdout) << "window" << Qt::endl;
     if (app.arguments().contains(QStringLiteral("close")))
         QTimer::singleShot(0, &window, &QWidget::close);
+    if (app.arguments().contains(QStringLiteral("launch")))
+        window.OnLaunch();
     return app.exec();
 }
 
@@ -96,6 +100,34 @@ QString CopyOfLauncher(const QTemporaryDir &bundle)
         QDir(QCoreApplication::applicationDirPath() + QStringLiteral("/../Resources")).canonicalPath(),
         bundle.filePath(QStringLiteral("Resources")));
     return copy;
+}
+
+const QString Emulator = QStringLiteral("/../Resources/Zelvane.app/Contents/MacOS/zelvane");
+
+// The test's own children that have ended and were not reaped.
+int Zombies()
+{
+    int zombies = 0;
+    for (const QString &entry : DirectoryEntries(QStringLiteral("/proc"))) {
+        const QByteArray stat = ReadFile(QStringLiteral("/proc/%1/stat").arg(entry));
+        const QList<QByteArray> fields = stat.mid(stat.lastIndexOf(')') + 2).split(' ');
+        zombies += fields.size() > 1 && fields[0] == "Z" && fields[1].toLongLong() == ::getpid();
+    }
+    return zombies;
+}
+
+// Running, neither ended nor waiting to be reaped.
+bool Runs(qint64 pid)
+{
+    const QByteArray stat = ReadFile(QStringLiteral("/proc/%1/stat").arg(pid));
+    return !stat.isEmpty() && !stat.contains(") Z ");
+}
+
+QStringList RunningLines(const ChildEnvironment &env)
+{
+    const auto running = env.start(LauncherPath(), {QStringLiteral("--running")});
+    running->waitForFinished(10000);
+    return QString::fromUtf8(running->readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
 }
 
 } // namespace
@@ -116,6 +148,8 @@ private slots:
     void otherNames_data();
     void otherNames();
     void startDuringSlowClose();
+    void reaping();
+    void runningEmulators();
 };
 
 void ProcessesTest::runs_data()
@@ -426,6 +460,72 @@ void ProcessesTest::startDuringSlowClose()
     QVERIFY(ending->signal(SIGTERM) && ending->waitForFinished(5000));
     QVERIFY(WaitForLine(*next, QStringLiteral("window"), 5000) && Quit(*next));
     QCOMPARE(DirectoryEntries(folder), QStringList(QStringLiteral("Launcher.ini")));
+}
+
+// The launcher reaps the emulators it starts and adopts nothing: a start
+// that fails leaves no child behind, nor does an emulator that forks.
+void ProcessesTest::reaping()
+{
+    QString reason;
+    qint64 pid = 0;
+    QTemporaryDir dir;
+    const QString script = dir.filePath(QStringLiteral("emulator"));
+    WriteFile(script, "#!/bin/sh\n");
+    QVERIFY(!StartInOwnSession({dir.filePath(QStringLiteral("missing")), {}}, QString(), &pid, &reason));
+    QCOMPARE(reason, QStringLiteral("No such file or directory"));
+    QVERIFY(!StartInOwnSession({script, {}}, QString(), &pid, &reason));
+    QCOMPARE(reason, QStringLiteral("Permission denied"));
+    QCOMPARE(Zombies(), 0);
+    for (int round = 0; round < Rounds(3, 40); ++round) {
+        QVERIFY(StartInOwnSession({QStringLiteral("sh"), {"-c", "sleep 0.3 & exit 3"}}, QString(), &pid, &reason));
+        QCOMPARE(::getsid(pid_t(pid)), pid_t(pid)); // a session of its own
+        bool ended = false;
+        connect(new LaunchWatch(pid, this), &LaunchWatch::Ended, this,
+                [&](const EmulatorEnd &end) { ended = !end.signaled && end.number == 3; });
+        QTRY_VERIFY_WITH_TIMEOUT(ended, 5000);
+    }
+    QTest::qWait(500); // the forked children end too, and are not the test's to reap
+    QCOMPARE(Zombies(), 0);
+}
+
+// A window's launch and --launch are both seen by --running and by a later
+// launcher; --stop ends exactly them, and the window's closing ended
+// neither. An entry whose process is gone or is another process is dropped
+// and never signalled.
+void ProcessesTest::runningEmulators()
+{
+    ChildEnvironment env;
+    const QString emulator = QCoreApplication::applicationDirPath() + Emulator;
+    const auto window = env.start(QCoreApplication::applicationFilePath(), {"--launcher", "launch"});
+    QVERIFY(WaitForLine(*window, QStringLiteral("window"), 10000));
+    // Its output stays where the launcher's goes: here not a pipe that closes.
+    QCOMPARE(env.run("sh", {"-c", "exec \"$0\" --launch Default >/dev/null 2>&1", LauncherPath()}).exitCode, 0);
+    const auto sameProgram = env.start(emulator); // not the launcher's
+    QTRY_COMPARE_WITH_TIMEOUT(RunningLines(env).size(), 2, 5000);
+    QVERIFY(Quit(*window));
+    const QStringList lines = RunningLines(env);
+    QCOMPARE(lines.size(), 2);
+    QVERIFY(lines[0].startsWith("Default\t") && lines[0].endsWith("_Default.log"));
+    QCOMPARE(QFileInfo(lines[0].section(u'\t', 2)).permissions() & 0077, 0);
+    QVERIFY(lines[1].startsWith("Default\t") && lines[1].endsWith("\t"));
+
+    // A stale entry: a running process other than the one recorded.
+    const QString stale = env.runtimeDir() + QStringLiteral("/Zelvane/%1-1.emulator").arg(sameProgram->processId());
+    WriteFile(stale, R"({"profile":"Default","log":"","started":0})");
+    QCOMPARE(RunningLines(env), lines);
+    QVERIFY(!QFile::exists(stale));
+    const qint64 first = lines[0].section(u'\t', 1, 1).toLongLong(), second = lines[1].section(u'\t', 1, 1).toLongLong();
+    QVERIFY(Runs(first) && Runs(second));
+    QElapsedTimer clock;
+    clock.start();
+    const ChildResult stop = env.run(LauncherPath(), {"--stop", "Default"});
+    QCOMPARE(stop.exitCode, 0);
+    QCOMPARE(stop.standardError, QByteArray());
+    QVERIFY(!Runs(first) && !Runs(second) && Runs(sameProgram->processId()));
+    QVERIFY(clock.elapsed() < 5000); // they ended on SIGTERM
+    QCOMPARE(RunningLines(env), QStringList());
+    QCOMPARE(env.run(LauncherPath(), {"--stop", "Default"}).standardError,
+             "zelvane-launcher: No emulator with the profile \"Default\" is running.\n");
 }
 
 int main(int argc, char **argv)
