@@ -109,7 +109,8 @@ private slots:
         const QString folder = env.dataHome() + "/Zelvane";
         // Besides the record of what runs, which a launch adds to.
         const auto files = [&] {
-            return DirectoryEntries(folder) + DirectoryEntries(env.runtimeDir()).filter(QRegularExpression("^(?!Zelvane$)"));
+            return DirectoryEntries(folder) +
+                   DirectoryEntries(env.runtimeDir()).filter(QRegularExpression("^(?!Zelvane$)"));
         };
         const QStringList before = files();
         const QByteArray bytes = ReadFile(env.userConfigPath());

@@ -477,7 +477,8 @@ void ProcessesTest::reaping()
     QCOMPARE(reason, QStringLiteral("Permission denied"));
     QCOMPARE(Zombies(), 0);
     for (int round = 0; round < Rounds(3, 40); ++round) {
-        QVERIFY(StartInOwnSession({QStringLiteral("sh"), {"-c", "sleep 0.3 & exit 3"}}, QString(), &pid, &reason));
+        QVERIFY(StartInOwnSession({QStringLiteral("sh"), {"-c", "sleep 0.3 & exit 3"}}, QString(), &pid,
+                                  &reason));
         QCOMPARE(::getsid(pid_t(pid)), pid_t(pid)); // a session of its own
         bool ended = false;
         connect(new LaunchWatch(pid, this), &LaunchWatch::Ended, this,
@@ -499,7 +500,8 @@ void ProcessesTest::runningEmulators()
     const auto window = env.start(QCoreApplication::applicationFilePath(), {"--launcher", "launch"});
     QVERIFY(WaitForLine(*window, QStringLiteral("window"), 10000));
     // Its output stays where the launcher's goes: here not a pipe that closes.
-    QCOMPARE(env.run("sh", {"-c", "exec \"$0\" --launch Default >/dev/null 2>&1", LauncherPath()}).exitCode, 0);
+    QCOMPARE(env.run("sh", {"-c", "exec \"$0\" --launch Default >/dev/null 2>&1", LauncherPath()}).exitCode,
+             0);
     const auto sameProgram = env.start(emulator); // not the launcher's
     QTRY_COMPARE_WITH_TIMEOUT(RunningLines(env).size(), 2, 5000);
     QVERIFY(Quit(*window));
@@ -510,11 +512,13 @@ void ProcessesTest::runningEmulators()
     QVERIFY(lines[1].startsWith("Default\t") && lines[1].endsWith("\t"));
 
     // A stale entry: a running process other than the one recorded.
-    const QString stale = env.runtimeDir() + QStringLiteral("/Zelvane/%1-1.emulator").arg(sameProgram->processId());
+    const QString stale =
+        env.runtimeDir() + QStringLiteral("/Zelvane/%1-1.emulator").arg(sameProgram->processId());
     WriteFile(stale, R"({"profile":"Default","log":"","started":0})");
     QCOMPARE(RunningLines(env), lines);
     QVERIFY(!QFile::exists(stale));
-    const qint64 first = lines[0].section(u'\t', 1, 1).toLongLong(), second = lines[1].section(u'\t', 1, 1).toLongLong();
+    const qint64 first = lines[0].section(u'\t', 1, 1).toLongLong(),
+                 second = lines[1].section(u'\t', 1, 1).toLongLong();
     QVERIFY(Runs(first) && Runs(second));
     QElapsedTimer clock;
     clock.start();

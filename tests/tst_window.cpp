@@ -366,9 +366,11 @@ void WindowTest::Run(const QString &step)
     } else if (word == QLatin1String("outside")) { // an emulator started as --launch starts one
         QString reason;
         qint64 pid = 0;
-        QVERIFY(StartInOwnSession({QStringLiteral("sleep"), {QStringLiteral("30")}}, QString(), &pid, &reason));
+        QVERIFY(
+            StartInOwnSession({QStringLiteral("sleep"), {QStringLiteral("30")}}, QString(), &pid, &reason));
         RunningEmulator emulator{pid, 0, rest, QString(), QDateTime::currentDateTime()};
-        QVERIFY(RecordRunningEmulator(QString::fromLocal8Bit(qgetenv("XDG_RUNTIME_DIR")) + QStringLiteral("/Zelvane"),
+        QVERIFY(RecordRunningEmulator(QString::fromLocal8Bit(qgetenv("XDG_RUNTIME_DIR")) +
+                                          QStringLiteral("/Zelvane"),
                                       &emulator, &reason));
         emulators << int(pid);
     } else if (word == QLatin1String("wait")) {
