@@ -96,6 +96,9 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     KeepLaunchDescriptionCurrent();
     runningWatch = new RunningWatch(RunningEmulatorFolder(), this);
     connect(runningWatch, &RunningWatch::Changed, this, &MainWindow::ShowRunning);
+    // The running icon no taller than the text, so rows keep their height.
+    const int textHeight = profileList->fontMetrics().height();
+    profileList->setIconSize(QSize(textHeight, textHeight));
     ShowRunning();
     auto *buttonBox = new QDialogButtonBox;
     buttonBox->addButton(helpButton, QDialogButtonBox::HelpRole);
