@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
+#include <fcntl.h>
 #include <poll.h>
 #include <unistd.h>
 #ifdef Q_OS_LINUX
@@ -27,10 +28,14 @@ const QString EntrySuffix = QStringLiteral(".emulator");
 // when there is no such process or it has ended and waits to be reaped.
 qint64 ProcessStart(qint64 pid)
 {
-    QFile file(QStringLiteral("/proc/%1/stat").arg(pid));
-    if (!file.open(QIODevice::ReadOnly))
+    // Read in one call, as the window reads it for every entry at start-up.
+    char buffer[1024];
+    const int file = ::open(("/proc/" + QByteArray::number(pid) + "/stat").constData(), O_RDONLY | O_CLOEXEC);
+    if (file < 0)
         return 0;
-    const QByteArray stat = file.readAll();
+    const ssize_t size = ::read(file, buffer, sizeof buffer);
+    ::close(file);
+    const QByteArray stat = QByteArray::fromRawData(buffer, int(std::max<ssize_t>(size, 0)));
     // The program's name, field 2, is in parentheses and may hold anything;
     // the fields from the state (field 3) on follow the last parenthesis.
     const QList<QByteArray> fields = stat.mid(stat.lastIndexOf(')') + 2).split(' ');

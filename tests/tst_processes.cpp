@@ -16,6 +16,7 @@
 
 #include <QDir>
 #include <QRandomGenerator>
+#include <QScopeGuard>
 #include <QThread>
 #include <QtTest>
 
@@ -497,6 +498,7 @@ void ProcessesTest::runningEmulators()
 {
     ChildEnvironment env;
     const QString emulator = QCoreApplication::applicationDirPath() + Emulator;
+    const auto leftOver = qScopeGuard([&] { env.run(LauncherPath(), {"--stop", "Default"}); }); // on failure
     const auto window = env.start(QCoreApplication::applicationFilePath(), {"--launcher", "launch"});
     QVERIFY(WaitForLine(*window, QStringLiteral("window"), 10000));
     // Its output stays where the launcher's goes: here not a pipe that closes.
