@@ -120,6 +120,8 @@ void MainWindow::OfferToEndAtOnce(const std::vector<RunningEmulator> &stopping)
                 .arg(emulator.pid),
             QMessageBox::NoButton, this);
         box.setTextFormat(Qt::PlainText);
+        box.setAccessibleName(box.windowTitle());
+        box.setAccessibleDescription(box.text());
         box.setInformativeText(tr("Ending it at once loses whatever it has not saved."));
         QPushButton *endNow = box.addButton(tr("End &Now"), QMessageBox::AcceptRole);
         box.addButton(QMessageBox::Cancel);
