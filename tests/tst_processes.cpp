@@ -11,6 +11,7 @@
 #include "launchwatch.h"
 #include "modalanswerer.h"
 #include "quitsignals.h"
+#include "runningemulators.h"
 #include "singleapplication.h"
 #include "windowwidgets.h"
 
@@ -22,6 +23,7 @@
 
 #include <csignal>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace
@@ -532,6 +534,16 @@ void ProcessesTest::runningEmulators()
     QCOMPARE(RunningLines(env), QStringList());
     QCOMPARE(env.run(LauncherPath(), {"--stop", "Default"}).standardError,
              "zelvane-launcher: No emulator with the profile \"Default\" is running.\n");
+    // One that ignores SIGTERM is ended with SIGKILL after the grace.
+    QString reason;
+    qint64 pid = 0;
+    QVERIFY(StartInOwnSession({"sh", {"-c", "trap '' TERM; exec sleep 30"}}, QString(), &pid, &reason));
+    RunningEmulator stubborn{pid, 0, "Default", QString(), QDateTime::currentDateTime()};
+    QVERIFY(RecordRunningEmulator(env.runtimeDir() + "/Zelvane", &stubborn, &reason));
+    QTest::qWait(200); // time to set the trap
+    QCOMPARE(StopRunningEmulators(env.runtimeDir() + "/Zelvane", {stubborn}, 300), 1);
+    QVERIFY(!Runs(pid));
+    ::waitpid(pid_t(pid), nullptr, 0);
 }
 
 int main(int argc, char **argv)
