@@ -3,8 +3,8 @@
 #include "filelocations.h"
 #include "fileopener.h"
 #include "launchcommand.h"
-#include "launchlog.h"
 #include "launcher.h"
+#include "launchlog.h"
 #include "profilelistwidget.h"
 
 #include <QClipboard>

@@ -9,9 +9,9 @@
 #include <QLabel>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPushButton>
 #include <QStatusBar>
-#include <QPainter>
 #include <QTimer>
 
 #include <algorithm>
