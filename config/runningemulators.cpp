@@ -109,6 +109,19 @@ void WaitForEnds(std::vector<pollfd> *handles, int milliseconds)
     }
 }
 
+bool WriteEntry(const QString &folder, const RunningEmulator &emulator, QString *reason)
+{
+    const QJsonObject entry{{QStringLiteral("profile"), emulator.profileName},
+                            {QStringLiteral("log"), emulator.logPath},
+                            {QStringLiteral("started"), emulator.started.toMSecsSinceEpoch()}};
+    QSaveFile file(folder + u'/' + EntryName(emulator));
+    if (MakePrivateFolder(folder) && file.open(QIODevice::WriteOnly) &&
+        file.write(QJsonDocument(entry).toJson(QJsonDocument::Compact)) >= 0 && file.commit())
+        return true;
+    *reason = file.errorString();
+    return false;
+}
+
 } // namespace
 
 bool RecordRunningEmulator(const QString &folder, RunningEmulator *emulator, QString *reason)
@@ -116,15 +129,18 @@ bool RecordRunningEmulator(const QString &folder, RunningEmulator *emulator, QSt
     emulator->processStart = ProcessStart(emulator->pid);
     if (emulator->processStart == 0) // it has ended already
         return true;
-    const QJsonObject entry{{QStringLiteral("profile"), emulator->profileName},
-                            {QStringLiteral("log"), emulator->logPath},
-                            {QStringLiteral("started"), emulator->started.toMSecsSinceEpoch()}};
-    QSaveFile file(folder + u'/' + EntryName(*emulator));
-    if (MakePrivateFolder(folder) && file.open(QIODevice::WriteOnly) &&
-        file.write(QJsonDocument(entry).toJson(QJsonDocument::Compact)) >= 0 && file.commit())
-        return true;
-    *reason = file.errorString();
-    return false;
+    return WriteEntry(folder, *emulator, reason);
+}
+
+void RenameRunningEmulators(const QString &folder, const QString &oldName, const QString &newName)
+{
+    QString reason;
+    for (RunningEmulator emulator : ReadRunningEmulators(folder)) {
+        if (emulator.profileName == oldName) {
+            emulator.profileName = newName;
+            WriteEntry(folder, emulator, &reason);
+        }
+    }
 }
 
 std::vector<RunningEmulator> ReadRunningEmulators(const QString &folder)

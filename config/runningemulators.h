@@ -28,6 +28,9 @@ bool RecordRunningEmulator(const QString &folder, RunningEmulator *emulator, QSt
 // process, is dropped on the way.
 std::vector<RunningEmulator> ReadRunningEmulators(const QString &folder);
 
+// The emulators of a renamed profile follow it.
+void RenameRunningEmulators(const QString &folder, const QString &oldName, const QString &newName);
+
 void ForgetRunningEmulator(const QString &folder, const RunningEmulator &emulator);
 
 // Sends the signal to exactly the recorded process: through a handle to

@@ -6,6 +6,8 @@
 #include "launcher.h"
 #include "launchlog.h"
 #include "profilelistwidget.h"
+#include "runningemulators.h"
+#include "runningwatch.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -165,8 +167,10 @@ void MainWindow::RenameProfile(int row)
         [this, row](const QString &name) { return name != profiles[row].name && FindProfile(name) >= 0; });
     if (name.isEmpty() || name == profiles[row].name)
         return;
+    RenameRunningEmulators(RunningEmulatorFolder(), profiles[row].name, name);
     profiles[row].name = name;
     profileList->item(row)->setText(name);
+    runningWatch->Refresh();
     ShowRunning();
     SaveConfig();
 }

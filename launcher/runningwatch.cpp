@@ -11,7 +11,7 @@ void RunningWatch::Refresh()
 {
     std::vector<RunningEmulator> now = ReadRunningEmulators(folder);
     const auto same = [](const RunningEmulator &a, const RunningEmulator &b) {
-        return a.pid == b.pid && a.processStart == b.processStart;
+        return a.pid == b.pid && a.processStart == b.processStart && a.profileName == b.profileName;
     };
     if (std::equal(now.begin(), now.end(), running.begin(), running.end(), same))
         return;
