@@ -35,7 +35,8 @@ public:
     ~MainWindow() override;
 
     // Starts the emulator with the command for the named profile, keeps its
-    // output in a log and tells the user when it ends early.
+    // output in a log, records it as running and tells the user when it
+    // ends early.
     void Launch(const LaunchCommand &command, const QString &profileName);
 
 public slots:
