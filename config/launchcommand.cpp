@@ -1,6 +1,13 @@
 #include "launchcommand.h"
 
+#include <QFile>
 #include <QProcess>
+
+#include <csignal>
+#include <cstring>
+#include <fcntl.h>
+#include <spawn.h>
+#include <unistd.h>
 
 LaunchCommand BuildLaunchCommand(const QString &program, const std::vector<OptionCategory> &categories,
                                  const std::vector<int> &selection, const QString &argumentsText)
@@ -39,19 +46,39 @@ QString ShellCommandLine(const LaunchCommand &command)
     return words.join(u' ');
 }
 
-bool StartDetached(const LaunchCommand &command, QString *reason, const QString &outputFile, qint64 *pid)
+bool StartInOwnSession(const LaunchCommand &command, const QString &outputFile, qint64 *pid, QString *reason)
 {
-    QProcess process;
-    process.setProgram(command.program);
-    process.setArguments(command.arguments);
+    const QByteArray program = QFile::encodeName(command.program), output = QFile::encodeName(outputFile);
+    std::vector<QByteArray> words{program};
+    for (const QString &argument : command.arguments)
+        words.push_back(argument.toLocal8Bit());
+    std::vector<char *> argv;
+    for (QByteArray &word : words)
+        argv.push_back(word.data());
+    argv.push_back(nullptr);
+
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
     if (!outputFile.isEmpty()) {
-        process.setStandardOutputFile(outputFile, QIODevice::Append);
-        process.setStandardErrorFile(outputFile, QIODevice::Append);
+        posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, output.constData(), O_WRONLY | O_APPEND, 0);
+        posix_spawn_file_actions_adddup2(&actions, STDOUT_FILENO, STDERR_FILENO);
     }
-    if (process.startDetached(pid))
-        return true;
-    // Qt names the call that failed before the system's text
-    // ("execv: Permission denied"); the call means nothing to a user.
-    *reason = process.errorString().section(QStringLiteral(": "), -1);
-    return false;
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    sigset_t none;
+    sigemptyset(&none);
+    posix_spawnattr_setsigmask(&attributes, &none);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSID | POSIX_SPAWN_SETSIGMASK);
+    pid_t child = 0;
+    // posix_spawnp searches PATH for a bare name, as QProcess did, and
+    // reports a failed exec itself, after reaping the child it made.
+    const int error = posix_spawnp(&child, program.constData(), &actions, &attributes, argv.data(), environ);
+    posix_spawnattr_destroy(&attributes);
+    posix_spawn_file_actions_destroy(&actions);
+    if (error != 0) {
+        *reason = QString::fromLocal8Bit(std::strerror(error));
+        return false;
+    }
+    *pid = child;
+    return true;
 }

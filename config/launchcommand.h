@@ -28,9 +28,10 @@ QString ShellQuoted(const QString &word);
 // with exactly these arguments.
 QString ShellCommandLine(const LaunchCommand &command);
 
-// Starts the command as a process the launcher does not wait for. Its
-// output goes where the launcher's goes or, given a file, after what that
-// file holds; pid receives its process id. On failure, reason holds the
-// system's reason, such as "No such file or directory".
-bool StartDetached(const LaunchCommand &command, QString *reason, const QString &outputFile = QString(),
-                   qint64 *pid = nullptr);
+// Starts the command as the launcher's own child in a session of its own,
+// so that it outlives the launcher and no hangup of the launcher's terminal
+// reaches it; the launcher reaps it (see LaunchWatch). Its output goes where
+// the launcher's goes or, given a file, after what that file holds; pid
+// receives its process id. On failure nothing is left to reap, and reason
+// holds the system's reason, such as "No such file or directory".
+bool StartInOwnSession(const LaunchCommand &command, const QString &outputFile, qint64 *pid, QString *reason);

@@ -4,6 +4,7 @@
 #include "emulatorprogram.h"
 #include "filelocations.h"
 #include "launchcommand.h"
+#include "runningemulators.h"
 #include "translations.h"
 
 #include <QCommandLineParser>
@@ -107,6 +108,35 @@ int List()
     return status;
 }
 
+// The named profile, or null after telling which profiles there are.
+const Profile *FindProfile(const ConfigModel &model, const QString &name)
+{
+    QStringList names;
+    for (const Profile &candidate : model.profiles) {
+        if (candidate.name == name)
+            return &candidate;
+        names << QStringLiteral("  ") + Visible(candidate.name);
+    }
+    Complain(
+        QCoreApplication::translate("CommandLine", "There is no profile called \"%1\". The profiles are:")
+            .arg(name));
+    Print(stderr, names.join(u'\n'));
+    return nullptr;
+}
+
+// Recorded like a launch from the window, so that the window, --running
+// and --stop see it; its output stays where the launcher's goes.
+void Record(qint64 pid, const QString &profileName)
+{
+    RunningEmulator emulator{pid, 0, profileName, QString(), QDateTime::currentDateTime()};
+    QString reason;
+    if (!RecordRunningEmulator(RunningEmulatorFolder(), &emulator, &reason))
+        Complain(QCoreApplication::translate("CommandLine",
+                                             "The emulator runs unrecorded, out of --stop's reach. Cannot "
+                                             "write in %1: %2")
+                     .arg(RunningEmulatorFolder(), reason));
+}
+
 // The profile's command as Launch gives it with the profile selected and
 // unchanged, started or, for a dry run, printed for a shell.
 int Launch(const QString &name, bool dryRun)
@@ -114,20 +144,9 @@ int Launch(const QString &name, bool dryRun)
     ConfigModel model;
     if (!LoadProfiles(&model))
         return 1;
-    const Profile *profile = nullptr;
-    QStringList names;
-    for (const Profile &candidate : model.profiles) {
-        if (!profile && candidate.name == name)
-            profile = &candidate;
-        names << QStringLiteral("  ") + Visible(candidate.name);
-    }
-    if (!profile) {
-        Complain(
-            QCoreApplication::translate("CommandLine", "There is no profile called \"%1\". The profiles are:")
-                .arg(name));
-        Print(stderr, names.join(u'\n'));
+    const Profile *profile = FindProfile(model, name);
+    if (!profile)
         return 2;
-    }
     const QString program = GetFileName(EmulatorBinary);
     // A program named or chosen is checked first, so that a dry run also
     // tells of one that cannot start; the shipped one is started or printed
@@ -152,11 +171,46 @@ int Launch(const QString &name, bool dryRun)
         return 0;
     }
     QString reason;
-    if (StartDetached(command, &reason))
+    qint64 pid = 0;
+    if (StartInOwnSession(command, QString(), &pid, &reason)) {
+        Record(pid, profile->name);
         return 0;
+    }
     Complain(QCoreApplication::translate("CommandLine", "The emulator %1 could not be started: %2.")
                  .arg(command.program, reason));
     return 1;
+}
+
+// One line per running emulator: the profile's name, the process id and the
+// log (empty when its output went elsewhere), separated by tabs.
+int Running()
+{
+    for (const RunningEmulator &emulator : ReadRunningEmulators(RunningEmulatorFolder()))
+        Print(
+            stdout,
+            QStringList{Visible(emulator.profileName), QString::number(emulator.pid), emulator.logPath}.join(
+                u'\t'));
+    return 0;
+}
+
+// Stops the profile's emulators as the window's Stop does, without asking
+// before SIGKILL, and returns once they have ended.
+int Stop(const QString &name)
+{
+    ConfigModel model;
+    if (!LoadProfiles(&model))
+        return 1;
+    if (!FindProfile(model, name))
+        return 2;
+    std::vector<RunningEmulator> profileEmulators;
+    for (const RunningEmulator &emulator : ReadRunningEmulators(RunningEmulatorFolder())) {
+        if (emulator.profileName == name)
+            profileEmulators.push_back(emulator);
+    }
+    if (StopRunningEmulators(RunningEmulatorFolder(), profileEmulators, 5000) == 0)
+        Complain(QCoreApplication::translate("CommandLine", "No emulator with the profile \"%1\" is running.")
+                     .arg(name));
+    return 0;
 }
 
 // The launcher's own options.
@@ -174,6 +228,17 @@ struct Options {
         QCoreApplication::translate("CommandLine",
                                     "Start the emulator with the profile called <name>, without the window."),
         QCoreApplication::translate("CommandLine", "name")};
+    QCommandLineOption running{
+        QStringLiteral("running"),
+        QCoreApplication::translate(
+            "CommandLine", "List the running emulators, one per line: the profile's name, the process "
+                           "id and the log, separated by tabs.")};
+    QCommandLineOption stop{QStringLiteral("stop"),
+                            QCoreApplication::translate(
+                                "CommandLine",
+                                "Stop the emulators of the profile called <name> and wait until they have "
+                                "ended."),
+                            QCoreApplication::translate("CommandLine", "name")};
     QCommandLineOption dryRun{QStringLiteral("dry-run"),
                               QCoreApplication::translate(
                                   "CommandLine", "With --launch: print the command instead of running it.")};
@@ -194,8 +259,15 @@ QString Misuse(const QCommandLineParser &parser, const Options &options)
             .arg(parser.positionalArguments().constFirst());
     if (parser.isSet(options.dryRun) && !parser.isSet(options.launch))
         return QCoreApplication::translate("CommandLine", "--dry-run goes only with --launch.");
-    if (parser.isSet(options.list) && parser.isSet(options.launch))
-        return QCoreApplication::translate("CommandLine", "--list and --launch cannot be used together.");
+    QStringList actions;
+    for (const QCommandLineOption *option :
+         {&options.list, &options.launch, &options.running, &options.stop}) {
+        if (parser.isSet(*option))
+            actions << QStringLiteral("--") + option->names().constFirst();
+    }
+    if (actions.size() > 1)
+        return QCoreApplication::translate("CommandLine", "%1 and %2 cannot be used together.")
+            .arg(actions[0], actions[1]);
     return QString();
 }
 
@@ -207,8 +279,8 @@ void Configure(QCommandLineParser &parser, const Options &options)
     parser.setApplicationDescription(QCoreApplication::translate(
         "CommandLine",
         "Starts the Zelvane emulator with saved profiles. Without options it opens the launcher's window."));
-    parser.addOptions(
-        {options.help, options.version, options.list, options.launch, options.dryRun, options.emulator});
+    parser.addOptions({options.help, options.version, options.list, options.launch, options.running,
+                       options.stop, options.dryRun, options.emulator});
     AddQtOptions(parser);
 }
 
@@ -224,7 +296,8 @@ bool OpensWindow(const QStringList &arguments)
         return false;
     EmulatorProgram::NameForThisRun(parser.value(options.emulator));
     return Misuse(parser, options).isEmpty() && !parser.isSet(options.help) &&
-           !parser.isSet(options.version) && !parser.isSet(options.list) && !parser.isSet(options.launch);
+           !parser.isSet(options.version) && !parser.isSet(options.list) && !parser.isSet(options.launch) &&
+           !parser.isSet(options.running) && !parser.isSet(options.stop);
 }
 
 // Runs the launcher's own options; the texts are built only now, with the
@@ -248,6 +321,10 @@ int RunOptions(const QStringList &arguments)
     }
     if (parser.isSet(options.list))
         return List();
+    if (parser.isSet(options.running))
+        return Running();
+    if (parser.isSet(options.stop))
+        return Stop(parser.value(options.stop));
     return Launch(parser.value(options.launch), parser.isSet(options.dryRun));
 }
 

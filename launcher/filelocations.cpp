@@ -62,3 +62,8 @@ QString LaunchLogFolder()
     return state + QStringLiteral("/Zelvane/logs");
 #endif
 }
+
+QString RunningEmulatorFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) + QStringLiteral("/Zelvane");
+}

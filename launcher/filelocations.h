@@ -27,3 +27,7 @@ QString FilePath(int kind);
 // The folder of the emulator's logs: $XDG_STATE_HOME/Zelvane/logs (normally
 // ~/.local/state/Zelvane/logs), on macOS ~/Library/Logs/Zelvane.
 QString LaunchLogFolder();
+
+// The folder of the record of running emulators: $XDG_RUNTIME_DIR/Zelvane,
+// private to the user.
+QString RunningEmulatorFolder();

@@ -13,9 +13,12 @@ struct EmulatorEnd;
 struct LaunchCommand;
 struct LaunchLog;
 struct PassedOverFile;
+struct RunningEmulator;
 class ProfileQListWidget;
+class RunningWatch;
 class QFormLayout;
 class QGridLayout;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -33,7 +36,8 @@ public:
     ~MainWindow() override;
 
     // Starts the emulator with the command for the named profile, keeps its
-    // output in a log and tells the user when it ends early.
+    // output in a log, records it as running and tells the user when it
+    // ends early.
     void Launch(const LaunchCommand &command, const QString &profileName);
 
 public slots:
@@ -77,7 +81,16 @@ private:
     LaunchCommand GetWindowLaunchCommand(const QString &program) const;
     void KeepLaunchDescriptionCurrent();
     void UpdateLaunchDescription();
-    void WarnEarlyEnd(const QString &profileName, const LaunchLog &log, const EmulatorEnd &end);
+    void RecordLaunch(qint64 pid, const QString &profileName, const LaunchLog &log);
+    void OnEmulatorEnded(const RunningEmulator &emulator, const LaunchLog &log, const EmulatorEnd &end);
+    void WarnEarlyEnd(const QString &profileName, const LaunchLog &log, const EmulatorEnd &end,
+                      const QStringList &lines);
+
+    // Running emulators: runningview.cpp
+    void ShowRunning();
+    int CountRunning(const QString &profileName) const;
+    void StopEmulators(const QString &profileName);
+    void OfferToEndAtOnce(const std::vector<RunningEmulator> &stopping);
 
     // Profiles: profileediting.cpp
     void CopyWindowToProfile(Profile &profile);
@@ -89,6 +102,7 @@ private:
     void SetUpProfileListActions();
     void ShowProfileMenu(const QPoint &position);
     void RunProfileAction(ProfileAction action, int row);
+    bool CanRunProfileAction(ProfileAction action, int row) const;
     LaunchCommand GetProfileLaunchCommand(int row) const;
     void RenameProfile(int row);
     void DuplicateProfile(int row);
@@ -111,4 +125,7 @@ private:
     QPushButton *removePixelDensityButton = nullptr;
     QPushButton *launchButton = nullptr;
     EmulatorChoice *emulatorChoice = nullptr;
+    RunningWatch *runningWatch = nullptr;
+    QLabel *runningLabel = nullptr; // in the status bar, made when something first runs
+    QList<qint64> stopAsked;        // the user's Stop ended them: no early-end warning
 };

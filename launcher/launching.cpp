@@ -8,6 +8,8 @@
 #include "launchwatch.h"
 #include "modal.h"
 #include "profilelistwidget.h"
+#include "runningemulators.h"
+#include "runningwatch.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -58,7 +60,7 @@ void MainWindow::Launch(const LaunchCommand &command, const QString &profileName
                                 "Cannot write in"
                              << folder << ":" << reason;
     qint64 pid = 0;
-    if (!StartAdopted(command, log.path, &pid, &reason)) {
+    if (!StartInOwnSession(command, log.path, &pid, &reason)) {
         if (!log.path.isEmpty())
             QFile::remove(log.path);
         QMessageBox box(QMessageBox::Critical, tr("Zelvane Emulator Launcher"),
@@ -71,13 +73,41 @@ void MainWindow::Launch(const LaunchCommand &command, const QString &profileName
             emulatorChoice->chooseAction->trigger();
         return;
     }
-    PruneLaunchLogs(folder, keptLogs);
-    auto *watch = new LaunchWatch(pid, this);
-    connect(watch, &LaunchWatch::EndedEarly, this,
-            [this, profileName, log](const EmulatorEnd &end) { WarnEarlyEnd(profileName, log, end); });
+    PruneLaunchLogs(folder, keptLogs, log.path);
+    RecordLaunch(pid, profileName, log);
 }
 
-void MainWindow::WarnEarlyEnd(const QString &profileName, const LaunchLog &log, const EmulatorEnd &end)
+// Records the emulator for Stop, --running and other launchers, and
+// watches it until it ends.
+void MainWindow::RecordLaunch(qint64 pid, const QString &profileName, const LaunchLog &log)
+{
+    RunningEmulator emulator{pid, 0, profileName, log.path, QDateTime::currentDateTime()};
+    QString reason;
+    if (!RecordRunningEmulator(RunningEmulatorFolder(), &emulator, &reason))
+        qWarning().noquote() << "The emulator runs unrecorded, out of Stop's reach. Cannot write in"
+                             << RunningEmulatorFolder() << ":" << reason;
+    auto *watch = new LaunchWatch(pid, this);
+    connect(watch, &LaunchWatch::Ended, this,
+            [this, emulator, log](const EmulatorEnd &end) { OnEmulatorEnded(emulator, log, end); });
+    runningWatch->Refresh();
+}
+
+// The output's last lines are taken before the log's end line is added.
+void MainWindow::OnEmulatorEnded(const RunningEmulator &emulator, const LaunchLog &log,
+                                 const EmulatorEnd &end)
+{
+    const QStringList lines = log.path.isEmpty() ? QStringList() : LastOutputLines(log, shownLines);
+    if (!log.path.isEmpty())
+        AppendEndLine(log.path, end);
+    ForgetRunningEmulator(RunningEmulatorFolder(), emulator);
+    runningWatch->Refresh();
+    const bool stopped = stopAsked.removeAll(emulator.pid) > 0;
+    if (!stopped && end.milliseconds < LaunchWatch::earlyEndMilliseconds && (end.signaled || end.number != 0))
+        WarnEarlyEnd(emulator.profileName, log, end, lines);
+}
+
+void MainWindow::WarnEarlyEnd(const QString &profileName, const LaunchLog &log, const EmulatorEnd &end,
+                              const QStringList &lines)
 {
     // In tenths of a second, rounded up: an emulator that fails at once
     // ended "within 0.1 seconds".
@@ -100,7 +130,6 @@ void MainWindow::WarnEarlyEnd(const QString &profileName, const LaunchLog &log, 
         box.setInformativeText(
             tr("Its output went to the launcher's standard error, as no log could be written."));
     } else {
-        const QStringList lines = LastOutputLines(log, shownLines);
         // Only the first line decides whether a label takes its text for
         // rich text; it is the launcher's own, so the emulator's lines below
         // it show as plain text.

@@ -1,28 +1,16 @@
 #pragma once
 
+#include "launchlog.h"
+
 #include <QElapsedTimer>
 #include <QObject>
 #include <QSocketNotifier>
+#include <QTimer>
 
-struct LaunchCommand;
-
-// How an emulator ended: its exit status, or the signal that ended it.
-struct EmulatorEnd {
-    qint64 milliseconds; // after its start
-    bool signaled;
-    int number; // the status, or the signal
-};
-
-// Starts the command as StartDetached does and, where the system allows,
-// makes the launcher the emulator's parent, so that it learns how the
-// emulator ends (see LaunchWatch). Nothing else changes: the emulator runs
-// on when the launcher ends.
-bool StartAdopted(const LaunchCommand &command, const QString &outputFile, qint64 *pid, QString *reason);
-
-// Watches an emulator that StartAdopted started until it ends, and then
-// reaps it. Destroying the watch, as when the launcher closes, neither waits
-// for the emulator nor ends it. Where the launcher cannot learn how the
-// emulator ended, the watch stays silent.
+// Watches an emulator that the launcher started as its own child until it
+// ends, and then reaps it: exactly that process, nothing else. Destroying
+// the watch, as when the launcher closes, neither waits for the emulator
+// nor ends it.
 class LaunchWatch : public QObject
 {
     Q_OBJECT
@@ -36,13 +24,13 @@ public:
     ~LaunchWatch() override;
 
 signals:
-    // Sent when the emulator ended early with a non-zero status or by a signal.
-    void EndedEarly(const EmulatorEnd &end);
+    void Ended(const EmulatorEnd &end);
 
 private:
-    void OnEnded();
+    void OnMaybeEnded();
 
     qint64 pid;
     QSocketNotifier notifier{QSocketNotifier::Read}; // the emulator's pidfd turns readable as it ends
+    QTimer poll;                                     // where the system has no pidfd
     QElapsedTimer clock;
 };

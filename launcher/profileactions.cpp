@@ -1,9 +1,13 @@
 #include "profileactions.h"
 
 #include "filelocations.h"
+#include "fileopener.h"
 #include "launchcommand.h"
 #include "launcher.h"
+#include "launchlog.h"
 #include "profilelistwidget.h"
+#include "runningemulators.h"
+#include "runningwatch.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -19,10 +23,12 @@ const std::vector<ProfileActionItem> &ProfileActionItems()
          QT_TRANSLATE_NOOP("MainWindow", "&Launch"),
          {Qt::Key_Return, Qt::Key_Enter},
          false},
+        {ProfileAction::Stop, QT_TRANSLATE_NOOP("MainWindow", "&Stop"), {Qt::CTRL | Qt::Key_T}, false},
         {ProfileAction::CopyCommandLine,
          QT_TRANSLATE_NOOP("MainWindow", "&Copy Command Line"),
          {Qt::CTRL | Qt::Key_C},
          false},
+        {ProfileAction::OpenLog, QT_TRANSLATE_NOOP("MainWindow", "Open Lo&g"), {}, false},
         {ProfileAction::Rename, QT_TRANSLATE_NOOP("MainWindow", "&Rename…"), {Qt::Key_F2}, true},
         {ProfileAction::Duplicate,
          QT_TRANSLATE_NOOP("MainWindow", "D&uplicate…"),
@@ -109,18 +115,24 @@ void MainWindow::ShowProfileMenu(const QPoint &position)
         QAction *entry = menu->addAction(
             tr(item.text), this, [this, row, action = item.action] { RunProfileAction(action, row); });
         entry->setShortcuts(item.keys);
-        entry->setEnabled(ProfileActionApplies(item.action, row, int(profiles.size())));
+        entry->setEnabled(CanRunProfileAction(item.action, row));
     }
     menu->popup(profileList->viewport()->mapToGlobal(position));
 }
 
 void MainWindow::RunProfileAction(ProfileAction action, int row)
 {
-    if (!ProfileActionApplies(action, row, int(profiles.size())))
+    if (!CanRunProfileAction(action, row))
         return;
     switch (action) {
     case ProfileAction::Launch:
         Launch(GetProfileLaunchCommand(row), profiles[row].name);
+        break;
+    case ProfileAction::Stop:
+        StopEmulators(profiles[row].name);
+        break;
+    case ProfileAction::OpenLog:
+        OpenLocalFile(this, NewestLaunchLog(LaunchLogFolder(), profiles[row].name));
         break;
     case ProfileAction::CopyCommandLine:
         QGuiApplication::clipboard()->setText(ShellCommandLine(GetProfileLaunchCommand(row)));
@@ -143,6 +155,18 @@ void MainWindow::RunProfileAction(ProfileAction action, int row)
     }
 }
 
+// Stop and Open Log also need something to act on.
+bool MainWindow::CanRunProfileAction(ProfileAction action, int row) const
+{
+    if (!ProfileActionApplies(action, row, int(profiles.size())))
+        return false;
+    if (action == ProfileAction::Stop)
+        return CountRunning(profiles[row].name) > 0;
+    if (action == ProfileAction::OpenLog)
+        return !NewestLaunchLog(LaunchLogFolder(), profiles[row].name).isEmpty();
+    return true;
+}
+
 // The stored profile's command, as Launch runs it with the profile selected
 // and unchanged and as --dry-run prints it.
 LaunchCommand MainWindow::GetProfileLaunchCommand(int row) const
@@ -160,8 +184,11 @@ void MainWindow::RenameProfile(int row)
         [this, row](const QString &name) { return name != profiles[row].name && FindProfile(name) >= 0; });
     if (name.isEmpty() || name == profiles[row].name)
         return;
+    RenameRunningEmulators(RunningEmulatorFolder(), profiles[row].name, name);
     profiles[row].name = name;
     profileList->item(row)->setText(name);
+    runningWatch->Refresh();
+    ShowRunning();
     SaveConfig();
 }
 
@@ -190,6 +217,7 @@ void MainWindow::MoveProfile(int row, int to)
     std::swap(profiles[row], profiles[to]);
     profileList->item(row)->setText(profiles[row].name);
     profileList->item(to)->setText(profiles[to].name);
+    ShowRunning();
     SelectRowKeepingChoices(to);
     SaveConfig();
 }

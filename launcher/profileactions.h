@@ -10,7 +10,17 @@
 // What the profile list offers on its context menu and on keys while it has
 // the focus, always on one profile: the current one, or the one the menu was
 // opened on.
-enum class ProfileAction { Launch, CopyCommandLine, Rename, Duplicate, MoveUp, MoveDown, Remove };
+enum class ProfileAction {
+    Launch,
+    Stop,
+    CopyCommandLine,
+    OpenLog,
+    Rename,
+    Duplicate,
+    MoveUp,
+    MoveDown,
+    Remove
+};
 
 struct ProfileActionItem {
     ProfileAction action;

@@ -6,19 +6,24 @@
 #include "childprocess.h"
 #include "configio.h"
 #include "folderlock.h"
+#include "launchcommand.h"
 #include "launcher.h"
+#include "launchwatch.h"
 #include "modalanswerer.h"
 #include "quitsignals.h"
+#include "runningemulators.h"
 #include "singleapplication.h"
 #include "windowwidgets.h"
 
 #include <QDir>
 #include <QRandomGenerator>
+#include <QScopeGuard>
 #include <QThread>
 #include <QtTest>
 
 #include <csignal>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #include <xcb/xcb.h>
 
@@ -120,6 +125,34 @@ QByteArray StartupMessage(xcb_connection_t *x11, int timeout)
     return QByteArray();
 }
 
+const QString Emulator = QStringLiteral("/../Resources/Zelvane.app/Contents/MacOS/zelvane");
+
+// The test's own children that have ended and were not reaped.
+int Zombies()
+{
+    int zombies = 0;
+    for (const QString &entry : DirectoryEntries(QStringLiteral("/proc"))) {
+        const QByteArray stat = ReadFile(QStringLiteral("/proc/%1/stat").arg(entry));
+        const QList<QByteArray> fields = stat.mid(stat.lastIndexOf(')') + 2).split(' ');
+        zombies += fields.size() > 1 && fields[0] == "Z" && fields[1].toLongLong() == ::getpid();
+    }
+    return zombies;
+}
+
+// Running, neither ended nor waiting to be reaped.
+bool Runs(qint64 pid)
+{
+    const QByteArray stat = ReadFile(QStringLiteral("/proc/%1/stat").arg(pid));
+    return !stat.isEmpty() && !stat.contains(") Z ");
+}
+
+QStringList RunningLines(const ChildEnvironment &env)
+{
+    const auto running = env.start(LauncherPath(), {QStringLiteral("--running")});
+    running->waitForFinished(10000);
+    return QString::fromUtf8(running->readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+}
+
 } // namespace
 
 class ProcessesTest : public QObject
@@ -139,6 +172,8 @@ private slots:
     void otherNames();
     void startDuringSlowClose();
     void handOffsOnX11();
+    void reaping();
+    void runningEmulators();
 };
 
 void ProcessesTest::runs_data()
@@ -489,6 +524,87 @@ void ProcessesTest::handOffsOnX11()
     QCOMPARE(env.run("env", x11Env + QStringList{id, copy, "--launcher"}).exitCode, 0);
     QCOMPARE(StartupMessage(x11.get(), 5000), QByteArray("remove: ID=\"a \\\"second\\\" start\\\\_TIME42\""));
     QVERIFY(Quit(*first));
+}
+
+// The launcher reaps the emulators it starts and adopts nothing: a start
+// that fails leaves no child behind, nor does an emulator that forks.
+void ProcessesTest::reaping()
+{
+    QString reason;
+    qint64 pid = 0;
+    QTemporaryDir dir;
+    const QString script = dir.filePath(QStringLiteral("emulator"));
+    WriteFile(script, "#!/bin/sh\n");
+    QVERIFY(!StartInOwnSession({dir.filePath(QStringLiteral("missing")), {}}, QString(), &pid, &reason));
+    QCOMPARE(reason, QStringLiteral("No such file or directory"));
+    QVERIFY(!StartInOwnSession({script, {}}, QString(), &pid, &reason));
+    QCOMPARE(reason, QStringLiteral("Permission denied"));
+    QCOMPARE(Zombies(), 0);
+    for (int round = 0; round < Rounds(3, 40); ++round) {
+        QVERIFY(StartInOwnSession({QStringLiteral("sh"), {"-c", "sleep 0.3 & exit 3"}}, QString(), &pid,
+                                  &reason));
+        QCOMPARE(::getsid(pid_t(pid)), pid_t(pid)); // a session of its own
+        bool ended = false;
+        connect(new LaunchWatch(pid, this), &LaunchWatch::Ended, this,
+                [&](const EmulatorEnd &end) { ended = !end.signaled && end.number == 3; });
+        QTRY_VERIFY_WITH_TIMEOUT(ended, 5000);
+    }
+    QTest::qWait(500); // the forked children end too, and are not the test's to reap
+    QCOMPARE(Zombies(), 0);
+}
+
+// A window's launch and --launch are both seen by --running and by a later
+// launcher; --stop ends exactly them, and the window's closing ended
+// neither. An entry whose process is gone or is another process is dropped
+// and never signalled.
+void ProcessesTest::runningEmulators()
+{
+    ChildEnvironment env;
+    const QString emulator = QCoreApplication::applicationDirPath() + Emulator;
+    const auto leftOver = qScopeGuard([&] { env.run(LauncherPath(), {"--stop", "Default"}); }); // on failure
+    const auto window = env.start(QCoreApplication::applicationFilePath(), {"--launcher", "launch"});
+    QVERIFY(WaitForLine(*window, QStringLiteral("window"), 10000));
+    // Its output stays where the launcher's goes: here not a pipe that closes.
+    QCOMPARE(env.run("sh", {"-c", "exec \"$0\" --launch Default >/dev/null 2>&1", LauncherPath()}).exitCode,
+             0);
+    const auto sameProgram = env.start(emulator); // not the launcher's
+    QTRY_COMPARE_WITH_TIMEOUT(RunningLines(env).size(), 2, 5000);
+    QVERIFY(Quit(*window));
+    const QStringList lines = RunningLines(env);
+    QCOMPARE(lines.size(), 2);
+    QVERIFY(lines[0].startsWith("Default\t") && lines[0].endsWith("_Default.log"));
+    QCOMPARE(QFileInfo(lines[0].section(u'\t', 2)).permissions() & 0077, 0);
+    QVERIFY(lines[1].startsWith("Default\t") && lines[1].endsWith("\t"));
+
+    // A stale entry: a running process other than the one recorded.
+    const QString stale =
+        env.runtimeDir() + QStringLiteral("/Zelvane/%1-1.emulator").arg(sameProgram->processId());
+    WriteFile(stale, R"({"profile":"Default","log":"","started":0})");
+    QCOMPARE(RunningLines(env), lines);
+    QVERIFY(!QFile::exists(stale));
+    const qint64 first = lines[0].section(u'\t', 1, 1).toLongLong(),
+                 second = lines[1].section(u'\t', 1, 1).toLongLong();
+    QVERIFY(Runs(first) && Runs(second));
+    QElapsedTimer clock;
+    clock.start();
+    const ChildResult stop = env.run(LauncherPath(), {"--stop", "Default"});
+    QCOMPARE(stop.exitCode, 0);
+    QCOMPARE(stop.standardError, QByteArray());
+    QVERIFY(!Runs(first) && !Runs(second) && Runs(sameProgram->processId()));
+    QVERIFY(clock.elapsed() < 5000); // they ended on SIGTERM
+    QCOMPARE(RunningLines(env), QStringList());
+    QCOMPARE(env.run(LauncherPath(), {"--stop", "Default"}).standardError,
+             "zelvane-launcher: No emulator with the profile \"Default\" is running.\n");
+    // One that ignores SIGTERM is ended with SIGKILL after the grace.
+    QString reason;
+    qint64 pid = 0;
+    QVERIFY(StartInOwnSession({"sh", {"-c", "trap '' TERM; exec sleep 30"}}, QString(), &pid, &reason));
+    RunningEmulator stubborn{pid, 0, "Default", QString(), QDateTime::currentDateTime()};
+    QVERIFY(RecordRunningEmulator(env.runtimeDir() + "/Zelvane", &stubborn, &reason));
+    QTest::qWait(200); // time to set the trap
+    QCOMPARE(StopRunningEmulators(env.runtimeDir() + "/Zelvane", {stubborn}, 300), 1);
+    QVERIFY(!Runs(pid));
+    ::waitpid(pid_t(pid), nullptr, 0);
 }
 
 int main(int argc, char **argv)

@@ -8,9 +8,11 @@
 #include "adddlg.h"
 #include "commandline.h"
 #include "emulatorprogram.h"
+#include "launchcommand.h"
 #include "launchwatch.h"
 #include "modalanswerer.h"
 #include "quitsignals.h"
+#include "runningwatch.h"
 #include "translations.h"
 #include "windowwidgets.h"
 
@@ -106,10 +108,13 @@ void WindowTest::Log(QString line)
     // The logs' time stamps and how long an emulator ran change from run to run.
     static const QRegularExpression stamp(
         QStringLiteral("\\d{4}-\\d\\d-\\d\\d_\\d\\d-\\d\\d-\\d\\d(\\.\\d+)?")),
-        seconds(QStringLiteral("\\d+\\.\\d seconds"));
+        seconds(QStringLiteral("\\d+\\.\\d seconds")), since(QStringLiteral("since [^']*")),
+        process(QStringLiteral("process \\d+"));
     transcript << line.replace(data->path(), QStringLiteral("$DATA"))
                       .replace(stamp, QStringLiteral("$TIME"))
                       .replace(seconds, QStringLiteral("$SECONDS"))
+                      .replace(since, QStringLiteral("since $WHEN"))
+                      .replace(process, QStringLiteral("process $PID"))
                       .replace(Resources(), QStringLiteral("$RES"))
                       .replace(QDir::homePath(), QStringLiteral("$HOME"))
                       .replace(u'\n', QStringLiteral("\\n"));
@@ -408,6 +413,31 @@ void WindowTest::Run(const QString &step)
             ::kill(pid, SIGKILL);
             ::waitpid(pid, nullptr, 0);
         }
+    } else if (word == QLatin1String("rows")) { // what runs, as the rows and the status bar tell it
+        for (int i = 0; i < w->profileList->count(); ++i) {
+            const QListWidgetItem *item = w->profileList->item(i);
+            Log(QStringLiteral("row %1%2 '%3'")
+                    .arg(item->text(), item->icon().isNull() ? QString() : QStringLiteral(" (icon)"),
+                         item->data(Qt::AccessibleDescriptionRole).toString()));
+            QCOMPARE(item->toolTip(), item->data(Qt::AccessibleDescriptionRole).toString());
+        }
+        const QLabel *status = window->findChild<QLabel *>(QStringLiteral("runningLabel"));
+        Log(QStringLiteral("status ") +
+            (status && status->isVisibleTo(window.get()) ? status->text() : QStringLiteral("none")));
+    } else if (word == QLatin1String("outside")) { // an emulator started as --launch starts one
+        QString reason;
+        qint64 pid = 0;
+        QVERIFY(
+            StartInOwnSession({QStringLiteral("sleep"), {QStringLiteral("30")}}, QString(), &pid, &reason));
+        RunningEmulator emulator{pid, 0, rest, QString(), QDateTime::currentDateTime()};
+        QVERIFY(RecordRunningEmulator(QString::fromLocal8Bit(qgetenv("XDG_RUNTIME_DIR")) +
+                                          QStringLiteral("/Zelvane"),
+                                      &emulator, &reason));
+        emulators << int(pid);
+    } else if (word == QLatin1String("wait")) {
+        QTest::qWait(rest.toInt());
+    } else if (word == QLatin1String("grace")) {
+        RunningWatch::stopGraceMilliseconds = rest.toInt();
     } else if (word == QLatin1String("early-end")) {
         LaunchWatch::earlyEndMilliseconds = rest.toInt();
     } else if (word == QLatin1String("logs")) {
@@ -435,6 +465,9 @@ void WindowTest::Run(const QString &step)
         struct stat status = {};
         QVERIFY(::stat(QFile::encodeName(path).constData(), &status) == 0);
         Log(QStringLiteral("mode %1").arg(status.st_mode & 07777, 4, 8, QLatin1Char('0')));
+    } else if (word == QLatin1String("modes")) { // of the files in a folder
+        for (const QString &entry : DirectoryEntries(path))
+            Run(QStringLiteral("mode ") + rest + u'/' + entry);
     } else if (word == QLatin1String("cat")) {
         Log(QStringLiteral("content ") + QString::fromUtf8(ReadFile(path)));
     } else {
@@ -471,6 +504,7 @@ void WindowTest::sessions()
     transcript.clear();
     emulators.clear();
     LaunchWatch::earlyEndMilliseconds = 5000;
+    RunningWatch::stopGraceMilliseconds = 5000;
     struct sigaction termBefore = {}, termAfter = {};
     sigaction(SIGTERM, nullptr, &termBefore);
     dialogsLogged = messagesLogged = 0;

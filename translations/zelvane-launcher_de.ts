@@ -59,10 +59,6 @@
         <translation>--dry-run geht nur zusammen mit --launch.</translation>
     </message>
     <message>
-        <source>--list and --launch cannot be used together.</source>
-        <translation>--list und --launch können nicht zusammen verwendet werden.</translation>
-    </message>
-    <message>
         <source>Starts the Zelvane emulator with saved profiles. Without options it opens the launcher&apos;s window.</source>
         <translation>Startet den Zelvane-Emulator mit gespeicherten Profilen. Ohne Optionen öffnet er das Fenster des Launchers.</translation>
     </message>
@@ -89,6 +85,26 @@
     <message>
         <source>The launcher already running neither answers nor ends (is it stopped?), so no window was opened.</source>
         <translation>Der bereits laufende Launcher antwortet nicht und wird auch nicht beendet (ist er angehalten?); daher wurde kein Fenster geöffnet.</translation>
+    </message>
+    <message>
+        <source>The emulator runs unrecorded, out of --stop&apos;s reach. Cannot write in %1: %2</source>
+        <translation>Der Emulator läuft, ohne verzeichnet zu sein, und --stop erreicht ihn nicht. In %1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>No emulator with the profile &quot;%1&quot; is running.</source>
+        <translation>Kein Emulator mit dem Profil „%1“ läuft.</translation>
+    </message>
+    <message>
+        <source>List the running emulators, one per line: the profile&apos;s name, the process id and the log, separated by tabs.</source>
+        <translation>Die laufenden Emulatoren auflisten, einen pro Zeile: Name des Profils, Prozessnummer und Protokoll, durch Tabulatoren getrennt.</translation>
+    </message>
+    <message>
+        <source>Stop the emulators of the profile called &lt;name&gt; and wait until they have ended.</source>
+        <translation>Die Emulatoren des Profils &lt;name&gt; beenden und warten, bis sie beendet sind.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 cannot be used together.</source>
+        <translation>%1 und %2 können nicht zusammen verwendet werden.</translation>
     </message>
     <message>
         <source>Start the emulator program at &lt;path&gt; for this run, in the window too, instead of the chosen or the shipped one. The variable ZELVANE_EMULATOR does the same when this option is not given.</source>
@@ -596,6 +612,48 @@ Der verwendete Emulator: %1</translation>
     <message>
         <source>&amp;Profile</source>
         <translation>&amp;Profil</translation>
+    </message>
+    <message>
+        <source>Running since %1</source>
+        <translation>Läuft seit %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Running: %n emulators, the first since %1</source>
+        <translation>
+            <numerusform>Läuft: %n Emulator, seit %1</numerusform>
+            <numerusform>Läuft: %n Emulatoren, der erste seit %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 emulator running</source>
+        <translation>1 Emulator läuft</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n emulators running</source>
+        <translation>
+            <numerusform>%n Emulator läuft</numerusform>
+            <numerusform>%n Emulatoren laufen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The emulator with the profile &quot;%1&quot; (process %2) has not ended 5 seconds after it was asked to stop.</source>
+        <translation>Der Emulator mit dem Profil „%1“ (Prozess %2) hat sich 5 Sekunden nach der Aufforderung zum Beenden nicht beendet.</translation>
+    </message>
+    <message>
+        <source>Ending it at once loses whatever it has not saved.</source>
+        <translation>Wird er sofort beendet, geht verloren, was er nicht gespeichert hat.</translation>
+    </message>
+    <message>
+        <source>End &amp;Now</source>
+        <translation>&amp;Jetzt beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>Anh&amp;alten</translation>
+    </message>
+    <message>
+        <source>Open Lo&amp;g</source>
+        <translation>&amp;Protokoll öffnen</translation>
     </message>
 </context>
 </TS>

@@ -8,8 +8,9 @@
 
 // A private user data directory for one test: XDG_DATA_HOME points into a
 // temporary directory while the object lives, so the launcher's user file
-// is <temporary>/Zelvane/Launcher.ini, XDG_STATE_HOME to its state/ and
-// XDG_CONFIG_HOME to its config/; ZELVANE_EMULATOR is unset.
+// is <temporary>/Zelvane/Launcher.ini, XDG_STATE_HOME to its state/,
+// XDG_CONFIG_HOME to its config/ and XDG_RUNTIME_DIR to a private temporary
+// directory of its own; ZELVANE_EMULATOR is unset.
 class TestDataDir
 {
 public:
@@ -26,6 +27,7 @@ public:
 
 private:
     QTemporaryDir dir;
+    QTemporaryDir runtime; // 0700, as QTemporaryDir makes them
     struct Saved {
         const char *name;
         bool wasSet;

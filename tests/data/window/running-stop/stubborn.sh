@@ -1,0 +1,4 @@
+trap "" TERM
+record "$@"
+echo started
+exec sleep 30
