@@ -8,7 +8,7 @@
 #include "modal.h"
 #include "profilelistwidget.h"
 #include "quitsignals.h"
-#include "runningwatch.h"
+#include "runningview.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -132,12 +132,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     emulatorChoice = new EmulatorChoice(this);
     connect(emulatorChoice, &EmulatorChoice::Changed, this, &MainWindow::UpdateLaunchDescription);
     CreateMenuBar(this, emulatorChoice);
-    runningWatch = new RunningWatch(RunningEmulatorFolder(), this);
-    connect(runningWatch, &RunningWatch::Changed, this, &MainWindow::ShowRunning);
-    // The running icon no taller than the text, so rows keep their height.
-    const int textHeight = profileList->fontMetrics().height();
-    profileList->setIconSize(QSize(textHeight, textHeight));
-    ShowRunning();
+    runningView = new RunningView(this, profileList, profiles);
     auto *buttonBox = new QDialogButtonBox;
     buttonBox->addButton(helpButton, QDialogButtonBox::HelpRole);
     buttonBox->addButton(launchButton, QDialogButtonBox::AcceptRole);

@@ -15,10 +15,9 @@ struct LaunchLog;
 struct PassedOverFile;
 struct RunningEmulator;
 class ProfileQListWidget;
-class RunningWatch;
+class RunningView;
 class QFormLayout;
 class QGridLayout;
-class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -86,12 +85,6 @@ private:
     void WarnEarlyEnd(const QString &profileName, const LaunchLog &log, const EmulatorEnd &end,
                       const QStringList &lines);
 
-    // Running emulators: runningview.cpp
-    void ShowRunning();
-    int CountRunning(const QString &profileName) const;
-    void StopEmulators(const QString &profileName);
-    void OfferToEndAtOnce(const std::vector<RunningEmulator> &stopping);
-
     // Profiles: profileediting.cpp
     void CopyWindowToProfile(Profile &profile);
     QString AskProfileName(const QString &title, const QString &label, QString name = QString(),
@@ -125,7 +118,5 @@ private:
     QPushButton *removePixelDensityButton = nullptr;
     QPushButton *launchButton = nullptr;
     EmulatorChoice *emulatorChoice = nullptr;
-    RunningWatch *runningWatch = nullptr;
-    QLabel *runningLabel = nullptr; // in the status bar, made when something first runs
-    QList<qint64> stopAsked;        // the user's Stop ended them: no early-end warning
+    RunningView *runningView = nullptr;
 };

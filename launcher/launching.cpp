@@ -9,7 +9,7 @@
 #include "modal.h"
 #include "profilelistwidget.h"
 #include "runningemulators.h"
-#include "runningwatch.h"
+#include "runningview.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -89,7 +89,7 @@ void MainWindow::RecordLaunch(qint64 pid, const QString &profileName, const Laun
     auto *watch = new LaunchWatch(pid, this);
     connect(watch, &LaunchWatch::Ended, this,
             [this, emulator, log](const EmulatorEnd &end) { OnEmulatorEnded(emulator, log, end); });
-    runningWatch->Refresh();
+    runningView->Refresh();
 }
 
 // The output's last lines are taken before the log's end line is added.
@@ -100,8 +100,8 @@ void MainWindow::OnEmulatorEnded(const RunningEmulator &emulator, const LaunchLo
     if (!log.path.isEmpty())
         AppendEndLine(log.path, end);
     ForgetRunningEmulator(RunningEmulatorFolder(), emulator);
-    runningWatch->Refresh();
-    const bool stopped = stopAsked.removeAll(emulator.pid) > 0;
+    runningView->Refresh();
+    const bool stopped = runningView->TakeStopAsked(emulator.pid);
     if (!stopped && end.milliseconds < LaunchWatch::earlyEndMilliseconds && (end.signaled || end.number != 0))
         WarnEarlyEnd(emulator.profileName, log, end, lines);
 }

@@ -7,7 +7,7 @@
 #include "launchlog.h"
 #include "profilelistwidget.h"
 #include "runningemulators.h"
-#include "runningwatch.h"
+#include "runningview.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -129,7 +129,7 @@ void MainWindow::RunProfileAction(ProfileAction action, int row)
         Launch(GetProfileLaunchCommand(row), profiles[row].name);
         break;
     case ProfileAction::Stop:
-        StopEmulators(profiles[row].name);
+        runningView->Stop(profiles[row].name);
         break;
     case ProfileAction::OpenLog:
         OpenLocalFile(this, NewestLaunchLog(LaunchLogFolder(), profiles[row].name));
@@ -161,7 +161,7 @@ bool MainWindow::CanRunProfileAction(ProfileAction action, int row) const
     if (!ProfileActionApplies(action, row, int(profiles.size())))
         return false;
     if (action == ProfileAction::Stop)
-        return CountRunning(profiles[row].name) > 0;
+        return runningView->Count(profiles[row].name) > 0;
     if (action == ProfileAction::OpenLog)
         return !NewestLaunchLog(LaunchLogFolder(), profiles[row].name).isEmpty();
     return true;
@@ -187,8 +187,8 @@ void MainWindow::RenameProfile(int row)
     RenameRunningEmulators(RunningEmulatorFolder(), profiles[row].name, name);
     profiles[row].name = name;
     profileList->item(row)->setText(name);
-    runningWatch->Refresh();
-    ShowRunning();
+    runningView->Refresh();
+    runningView->Show();
     SaveConfig();
 }
 
@@ -217,7 +217,7 @@ void MainWindow::MoveProfile(int row, int to)
     std::swap(profiles[row], profiles[to]);
     profileList->item(row)->setText(profiles[row].name);
     profileList->item(to)->setText(profiles[to].name);
-    ShowRunning();
+    runningView->Show();
     SelectRowKeepingChoices(to);
     SaveConfig();
 }

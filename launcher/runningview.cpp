@@ -1,4 +1,4 @@
-#include "launcher.h"
+#include "runningview.h"
 
 #include "filelocations.h"
 #include "modal.h"
@@ -8,6 +8,7 @@
 #include <QAbstractItemView>
 #include <QLabel>
 #include <QLocale>
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
@@ -47,10 +48,22 @@ QIcon RunningIcon(const QAbstractItemView *list)
 
 } // namespace
 
+RunningView::RunningView(QMainWindow *window, ProfileQListWidget *profileList,
+                         const std::vector<Profile> &profiles)
+    : QObject(window), window(window), profileList(profileList), profiles(profiles),
+      runningWatch(new RunningWatch(RunningEmulatorFolder(), this))
+{
+    connect(runningWatch, &RunningWatch::Changed, this, &RunningView::Show);
+    // The running icon no taller than the text, so rows keep their height.
+    const int textHeight = profileList->fontMetrics().height();
+    profileList->setIconSize(QSize(textHeight, textHeight));
+    Show();
+}
+
 // Each row tells in words, for the eye and for screen readers, whether its
 // profile's emulator runs; the icon beside the name says it at a glance.
 // The status bar appears with the first emulator that runs.
-void MainWindow::ShowRunning()
+void RunningView::Show()
 {
     const std::vector<RunningEmulator> &running = runningWatch->Running();
     const QIcon icon = running.empty() ? QIcon() : RunningIcon(profileList);
@@ -59,7 +72,7 @@ void MainWindow::ShowRunning()
         const auto first = std::find_if(running.begin(), running.end(), [&](const RunningEmulator &emulator) {
             return emulator.profileName == profiles[row].name;
         });
-        const int count = CountRunning(profiles[row].name);
+        const int count = Count(profiles[row].name);
         if (count == 0 && item->toolTip().isEmpty())
             continue;
         const QString description =
@@ -76,15 +89,20 @@ void MainWindow::ShowRunning()
     if (!runningLabel) {
         runningLabel = new QLabel;
         runningLabel->setObjectName(QStringLiteral("runningLabel"));
-        statusBar()->addWidget(runningLabel);
+        window->statusBar()->addWidget(runningLabel);
     }
     // Qt words no plural without a translation, so English has its singular here.
     const int count = int(running.size());
     runningLabel->setText(count == 1 ? tr("1 emulator running") : tr("%n emulators running", nullptr, count));
-    statusBar()->setVisible(!running.empty());
+    window->statusBar()->setVisible(!running.empty());
 }
 
-int MainWindow::CountRunning(const QString &profileName) const
+void RunningView::Refresh()
+{
+    runningWatch->Refresh();
+}
+
+int RunningView::Count(const QString &profileName) const
 {
     const std::vector<RunningEmulator> &running = runningWatch->Running();
     return int(std::count_if(running.begin(), running.end(), [&](const RunningEmulator &emulator) {
@@ -92,9 +110,7 @@ int MainWindow::CountRunning(const QString &profileName) const
     }));
 }
 
-// Asks the profile's emulators to end, and offers to end at once those
-// still running after a grace.
-void MainWindow::StopEmulators(const QString &profileName)
+void RunningView::Stop(const QString &profileName)
 {
     std::vector<RunningEmulator> stopping;
     for (const RunningEmulator &emulator : runningWatch->Running()) {
@@ -107,7 +123,12 @@ void MainWindow::StopEmulators(const QString &profileName)
                        [this, stopping] { OfferToEndAtOnce(stopping); });
 }
 
-void MainWindow::OfferToEndAtOnce(const std::vector<RunningEmulator> &stopping)
+bool RunningView::TakeStopAsked(qint64 pid)
+{
+    return stopAsked.removeAll(pid) > 0;
+}
+
+void RunningView::OfferToEndAtOnce(const std::vector<RunningEmulator> &stopping)
 {
     for (const RunningEmulator &emulator : stopping) {
         if (!SignalRunningEmulator(emulator, 0)) // it has ended
@@ -118,7 +139,7 @@ void MainWindow::OfferToEndAtOnce(const std::vector<RunningEmulator> &stopping)
                "was asked to stop.")
                 .arg(emulator.profileName)
                 .arg(emulator.pid),
-            QMessageBox::NoButton, this);
+            QMessageBox::NoButton, window);
         box.setTextFormat(Qt::PlainText);
         box.setAccessibleName(box.windowTitle());
         box.setAccessibleDescription(box.text());

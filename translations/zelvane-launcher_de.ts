@@ -614,6 +614,17 @@ Der verwendete Emulator: %1</translation>
         <translation>&amp;Profil</translation>
     </message>
     <message>
+        <source>&amp;Stop</source>
+        <translation>Anh&amp;alten</translation>
+    </message>
+    <message>
+        <source>Open Lo&amp;g</source>
+        <translation>&amp;Protokoll öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>RunningView</name>
+    <message>
         <source>Running since %1</source>
         <translation>Läuft seit %1</translation>
     </message>
@@ -636,6 +647,10 @@ Der verwendete Emulator: %1</translation>
         </translation>
     </message>
     <message>
+        <source>Zelvane Emulator Launcher</source>
+        <translation>Zelvane Emulator Launcher</translation>
+    </message>
+    <message>
         <source>The emulator with the profile &quot;%1&quot; (process %2) has not ended 5 seconds after it was asked to stop.</source>
         <translation>Der Emulator mit dem Profil „%1“ (Prozess %2) hat sich 5 Sekunden nach der Aufforderung zum Beenden nicht beendet.</translation>
     </message>
@@ -646,14 +661,6 @@ Der verwendete Emulator: %1</translation>
     <message>
         <source>End &amp;Now</source>
         <translation>&amp;Jetzt beenden</translation>
-    </message>
-    <message>
-        <source>&amp;Stop</source>
-        <translation>Anh&amp;alten</translation>
-    </message>
-    <message>
-        <source>Open Lo&amp;g</source>
-        <translation>&amp;Protokoll öffnen</translation>
     </message>
 </context>
 </TS>
