@@ -339,7 +339,7 @@ void WindowTest::Run(const QString &step)
         answerer->add(Logged(
             [path](QWidget *dialog) {
                 auto *chooser = qobject_cast<QFileDialog *>(dialog);
-                if (!chooser)
+                if (!chooser || chooser->fileMode() != QFileDialog::ExistingFile) // one existing file only
                     return static_cast<QDialog *>(dialog)->reject();
                 chooser->selectFile(path);
                 static_cast<QDialog *>(chooser)->done(QDialog::Accepted); // QFileDialog hides it
