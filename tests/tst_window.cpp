@@ -218,7 +218,10 @@ void WindowTest::Run(const QString &step)
         if (rest == QLatin1String("missing"))
             qputenv("PATH", QFile::encodeName(QFileInfo(opener).path()));
         else
-            WriteFile(opener, "#!/bin/sh\nprintf '%s' \"$*\" > \"$RECORD_DIR/opened\"\nexit " +
+            // A failing one ends well after the step that ran it, so its
+            // message comes within "opened", also under the sanitizers.
+            WriteFile(opener, "#!/bin/sh\nprintf '%s' \"$*\" > \"$RECORD_DIR/opened\"\n" +
+                                  QByteArray(rest == QLatin1String("0") ? "" : "sleep 0.5\n") + "exit " +
                                   rest.toLatin1() + '\n');
         QFile::setPermissions(opener, QFile::ExeOwner | QFile::ReadOwner);
     } else if (word == QLatin1String("opened")) { // once the opener has ended
